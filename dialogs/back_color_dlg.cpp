@@ -1,0 +1,4 @@
+// The background-colour dialog.
+#include "dialogs/back_color_dlg.h"
+
+void SelectBackColor() {}

@@ -1,0 +1,55 @@
+// The warning shown at start-up when the machine cannot play MIDI music.
+#include "dialogs/warn_music_dlg.h"
+
+#include "app/settings.h"
+#include "dialogs/dialog_helpers.h"
+#include "resource.h"
+#include "saver/saver.h"
+
+namespace {
+
+INT_PTR OnInitDialog(HWND dialog) {
+    CenterDialog(dialog);
+    return TRUE;
+}
+
+INT_PTR OnPaint(HWND dialog) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dialog, &ps);
+    PaintFrame(dialog, dc, 2);
+    EndPaint(dialog, &ps);
+    return TRUE;
+}
+
+INT_PTR OnClose(HWND dialog, int id) {
+    // The tick asks never to be warned again.
+    settings.WarnMusic = IsDlgButtonChecked(dialog, IDC_WARNMUSIC_NOTAGAIN) == BST_CHECKED ? 0 : 1;
+    NoteActivity();
+    EndDialog(dialog, id == IDOK ? 1 : 0);
+    return TRUE;
+}
+
+INT_PTR OnCtlColor(HDC dc) {
+    SetBkColor(dc, RGB(192, 192, 192));
+    SetTextColor(dc, RGB(0, 0, 0));
+    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog);
+    case WM_PAINT:
+        return OnPaint(dialog);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return OnClose(dialog, LOWORD(wParam));
+        return FALSE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColor(reinterpret_cast<HDC>(wParam));
+    }
+    (void)lParam;
+    return FALSE;
+}

@@ -1,0 +1,4 @@
+// The bulb catalogue.
+#include "lights/bulb_catalogue.h"
+
+void LoadBulbSet() {}

@@ -1,0 +1,37 @@
+// The string of bulbs: its records, where it is drawn, and the refresh operations.
+#pragma once
+#include <windows.h>
+
+// One lamp of the string.
+struct Bulb {
+    LONG x;                 // left edge in the drawing window: 32 x index
+    LONG y;                 // top edge: always 0
+    LONG lit;               // 0 shows icon[0], 1 shows icon[1]
+    LONG color;             // colour index 0..6 (peppers 0..2)
+    DWORD nextToggleTick;   // when a randomly flashing bulb flips next
+    LONG canLight;          // 0 when burnt out or the power is off
+    LONG broken;            // broken glass (Normal bulbs only)
+    LONG flashes;           // flips at random times in the Random and Some Flash modes
+    HICON icon[2];          // off and on pictures
+};
+
+constexpr int kMaxBulbs = 80;
+constexpr int kBulbSize = 32;
+
+struct LightString {
+    Bulb bulbs[kMaxBulbs];
+    LONG bulbCount;         // screen width / 32, at most kMaxBulbs; fixed while running
+    LONG chasePos;          // 0 .. bulbCount - 1
+};
+
+extern LightString lightString;
+extern HWND ownWindow;      // the own taskbar window, or null
+
+// Number of bulbs for a screen of this width.
+LONG BulbCountForWidth(int screenWidth);
+
+void PaintString();
+void RefreshDesktop();
+void RefreshTaskbar();
+void ApplyOwnWindowColor();
+void ApplyOwnWindowSetting();

@@ -1,0 +1,56 @@
+# Shared by the scripts: paths, package installation, Wine prefixes and a private X screen.
+# Sourced, not run. Everything here is idempotent and stops only what it started.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}   # no Mono/Gecko prompts
+
+PACKAGES=(cmake make wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+          binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools
+          googletest xvfb xauth imagemagick)
+
+ensure_packages() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" = 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# ensure_prefix DIR: a Wine prefix that reports Windows 98 and shows no stray systray window.
+ensure_prefix() {
+  export WINEPREFIX=$1
+  if [ ! -f "$WINEPREFIX/.lumenkin-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v ShowSystray /d n /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.lumenkin-ready"
+  fi
+}
+
+# start_xvfb: a private 1024 x 768 x 24 screen; sets DISPLAY and XVFB_PID.
+start_xvfb() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local num
+  read -r num <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$num"
+}
+
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+}

@@ -1,0 +1,11 @@
+// Background music.
+#include "sound/music.h"
+
+#include <mmsystem.h>
+
+bool MusicDevicePresent() { return midiOutGetNumDevs() > 0; }
+
+// The player arrives with the music module.
+bool MIDIStop() { return false; }
+void MIDIPlayNext(HWND) {}
+void MIDINotify(HWND, WPARAM) {}
