@@ -1,0 +1,4 @@
+// The own taskbar window.
+#include "shell/appbar.h"
+
+HWND AppBarCreate(HINSTANCE) { return nullptr; }
