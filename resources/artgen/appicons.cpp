@@ -54,8 +54,8 @@ void drawBluesPicture(Canvas& c) {
 
 void drawProgramIcon(Canvas& c) {
     // A lit red lamp swinging from a short piece of wire.
-    c.fill(stroke(bezier({-1, 10}, {4, 2}, {9, 1}, {12.5, 4.2}, 16), 1.2), rgb(22, 84, 36));
-    drawBigLamp(c, {15.5, 12.0}, -28, hueOf(Red), 1.0);
+    c.fill(stroke(bezier({-1, 9}, {3, 3}, {7, 1.6}, {10.4, 3.8}, 16), 1.1), rgb(22, 84, 36));
+    drawBigLamp(c, {15.6, 13.6}, -28, hueOf(Red), 0.9);
 }
 
 void drawTrayIcon(Canvas& c) { drawBigLamp(c, {16, 11.4}, 0, hueOf(Red), 1.05); }

@@ -109,21 +109,21 @@ void Canvas::fill(const Shape& s, const Paint& paint, float opacity, Blend blend
 
 void Canvas::fill(const Shape& s, Color c, float opacity, Blend blend) { fill(s, solid(c), opacity, blend); }
 
-void Canvas::glow(const Shape& s, Color c, double reach, float strength, bool fadeAtSides) {
+void Canvas::glow(const Shape& s, Color c, double reach, float strength, bool fadeAtEdges) {
     const double k = scale_;
     Box b = grown(s.box, reach);
     int x0 = std::max(0, int(std::floor(b.x0 * k))), x1 = std::min(w_ - 1, int(std::ceil(b.x1 * k)));
     int y0 = std::max(0, int(std::floor(b.y0 * k))), y1 = std::min(h_ - 1, int(std::ceil(b.y1 * k)));
-    const double sideFade = 3.0 * k;  // pixels over which light dies out at the sides
+    const double edgeFade = 3.0 * k;  // pixels over which light dies out at the edges
     for (int y = y0; y <= y1; y++) {
         for (int x = x0; x <= x1; x++) {
             double d = std::max(0.0, s({(x + 0.5) / k, (y + 0.5) / k}));
             if (d >= reach) continue;
             double t = 1.0 - d / reach;
             double a = strength * t * t;
-            if (fadeAtSides) {
-                double edge = std::min(x + 0.5, w_ - x - 0.5);
-                a *= std::min(1.0, std::max(0.0, (edge - 0.5) / sideFade));
+            if (fadeAtEdges) {
+                double edge = std::min(std::min(x + 0.5, w_ - x - 0.5), std::min(y + 0.5, h_ - y - 0.5));
+                a *= std::min(1.0, std::max(0.0, (edge - 0.5) / edgeFade));
             }
             blendPixel(x, y, c, float(a), Blend::Over);
         }

@@ -59,9 +59,9 @@ public:
     void fill(const Shape& s, const Paint& paint, float opacity = 1.0f, Blend blend = Blend::Over);
     void fill(const Shape& s, Color c, float opacity = 1.0f, Blend blend = Blend::Over);
     // Soft light around a shape: full strength inside, fading to nothing `reach`
-    // units outside its outline. With `fadeAtSides` the light also dies out
-    // towards the left and right edges so it never ends in a hard cut there.
-    void glow(const Shape& s, Color c, double reach, float strength, bool fadeAtSides = true);
+    // units outside its outline. With `fadeAtEdges` the light also dies out
+    // towards the edges of the canvas so it never ends in a hard cut there.
+    void glow(const Shape& s, Color c, double reach, float strength, bool fadeAtEdges = true);
     // Pastes a picture with its top-left at pixel (x, y), each source pixel
     // becoming a zoom x zoom block.
     void drawImage(const Image& img, int x, int y, int zoom = 1);

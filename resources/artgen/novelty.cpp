@@ -42,7 +42,7 @@ void drawCactus(Canvas& c, bool lit) {
     }
     drawSocket(c, 16, 11.8, 2.6);
     c.fill(ellipse({16, 30.0}, 6.6, 1.7), paintColour(rgb(214, 180, 116), lit));
-    drawBody(c, cactus, hue, lit, {15, 19}, 9);
+    drawBody(c, cactus, hue, lit, {15, 19}, 9, 0.6f);
     // Ribs and spines.
     Color rib = shade(hue, lit ? 0.55f : 0.2f);
     c.fill(capsule({14.6, 13.4}, {14.6, 29.0}, 0.22) | capsule({17.4, 13.4}, {17.4, 29.0}, 0.22), rib, 0.6f);
@@ -149,17 +149,17 @@ void drawSmiley(Canvas& c, bool lit) {
 
 void drawShamrock(Canvas& c, bool lit) {
     Color hue = rgb(36, 186, 72);
-    Vec2 centre{16, 21.2};
-    Shape leaves = heart(centre, 6.0, -90) | heart(centre, 6.0, 30) | heart(centre, 6.0, 150);
+    Vec2 centre{16, 20.6};
+    Shape leaves = heart(centre, 6.8, -90) | heart(centre, 6.8, 30) | heart(centre, 6.8, 150);
     Shape stem = stroke(bezier(centre, {16.6, 24.6}, {17.6, 27.6}, {20.0, 30.4}, 12), 0.7);
     drawWire(c);
     if (lit) drawHalo(c, leaves | stem, hue);
-    drawSocket(c, 16, 13.6, 2.6);
+    drawSocket(c, 16, 12.8, 2.6);
     c.fill(stem, paintColour(shade(hue, 0.8f), lit));
     drawBody(c, leaves, hue, lit, centre, 8);
     // A pale vein down the middle of each leaf.
     for (double a : {-90.0, 30.0, 150.0})
-        c.fill(capsule(polar(centre, 1.0, a), polar(centre, 5.2, a), 0.2), tint(hue, 0.5f), lit ? 0.6f : 0.4f);
+        c.fill(capsule(polar(centre, 1.0, a), polar(centre, 5.8, a), 0.2), tint(hue, 0.5f), lit ? 0.6f : 0.4f);
 }
 
 }  // namespace art

@@ -84,7 +84,7 @@ void drawFish(Canvas& c, int colour, bool lit) {
     // Fin rays.
     for (double dy : {-2.6, 0.0, 2.6})
         c.fill(capsule({23.0, 21.0 + dy * 0.4}, {27.6, 21.0 + dy * 1.6}, 0.2), shade(hue, lit ? 0.6f : 0.25f), 0.6f);
-    drawBody(c, body, hue, lit, {14.0, 20.0}, 9.0);
+    drawBody(c, body, hue, lit, {14.0, 20.0}, 9.0, 0.55f);
     Color line = shade(hue, lit ? 0.55f : 0.2f);
     for (Vec2 p : std::vector<Vec2>{{15.0, 19.2}, {18.2, 19.2}, {16.6, 22.2}, {19.8, 22.2}, {13.4, 22.2}})
         c.fill(stroke(arc(p, 1.6, -55, 55, 8), 0.2), line, 0.5f);
@@ -123,7 +123,7 @@ void drawEgg(Canvas& c, int colour, bool lit) {
     Shape egg = taper({16, 23.6}, 6.7, {16, 17.0}, 4.8);
     drawWire(c);
     if (lit) drawHalo(c, egg, hue);
-    drawBody(c, egg, hue, lit, {16, 21.6}, 8.2);
+    drawBody(c, egg, hue, lit, {16, 21.6}, 8.2, 0.6f);
     // Painted decoration: a zigzag band between two thin stripes, and dots.
     Color trim = paintColour(accentOf(colour), lit);
     std::vector<Vec2> zig;
@@ -169,7 +169,7 @@ void drawStocking(Canvas& c, int colour, bool lit) {
     Color trimColour = colour == White ? rgb(230, 36, 36) : rgb(246, 242, 230);
     drawWire(c);
     if (lit) drawHalo(c, sock | cuff, hue);
-    drawBody(c, sock, hue, lit, {16, 22}, 9);
+    drawBody(c, sock, hue, lit, {16, 22}, 9, 0.6f);
     Shape toe = sock & rect(21.4, 18, 28, 31);
     Shape heel = sock & circle({11.2, 27.8}, 3.0);
     c.fill(toe | heel, bodyPaint(trimColour, lit, {16, 22}, 9));
@@ -186,7 +186,7 @@ void drawPepper(Canvas& c, int pepperColour, bool lit) {
     drawWire(c);
     if (lit) drawHalo(c, pepper, hue);
     drawSocket(c, 16, 11.6, 2.6);
-    drawBody(c, pepper, hue, lit, {15, 21}, 8);
+    drawBody(c, pepper, hue, lit, {15, 21}, 8, 0.6f);
     std::vector<Vec2> shine;
     for (size_t i = 2; i < 12; i++) shine.push_back(spine[i] + Vec2{-1.5 + 0.1 * i, -0.2});
     c.fill(taperedStroke(shine, 0.55, 0.25), Color{1, 1, 1, 1}, lit ? 0.4f : 0.35f);

@@ -118,10 +118,10 @@ void drawScrewBase(Canvas& c, double top, double bottom, double hw, double x) {
     drawOutline(c, base, rgb(50, 48, 42), 0.5, 0.7f);
 }
 
-Paint bodyPaint(Color hue, bool lit, Vec2 centre, double r) {
+Paint bodyPaint(Color hue, bool lit, Vec2 centre, double r, float core) {
     if (lit) {
         return radial(centre, r * 1.05,
-                      {{0.0f, tint(hue, 0.9f)}, {0.3f, tint(hue, 0.5f)}, {0.72f, hue}, {1.0f, shade(hue, 0.82f)}});
+                      {{0.0f, tint(hue, core)}, {0.3f, tint(hue, core * 0.55f)}, {0.72f, hue}, {1.0f, shade(hue, 0.82f)}});
     }
     Vec2 light = centre + Vec2{-0.4 * r, -0.45 * r};
     return radial(light, r * 1.6,
@@ -137,8 +137,8 @@ float litOutlineAlpha(Color hue) {
     return 0.35f + 0.8f * std::max(0.0f, luminance - 0.5f);
 }
 
-void drawBody(Canvas& c, const Shape& s, Color hue, bool lit, Vec2 centre, double radius) {
-    c.fill(s, bodyPaint(hue, lit, centre, radius));
+void drawBody(Canvas& c, const Shape& s, Color hue, bool lit, Vec2 centre, double radius, float core) {
+    c.fill(s, bodyPaint(hue, lit, centre, radius, core));
     if (lit)
         drawOutline(c, s, shade(hue, 0.55f), 0.7, litOutlineAlpha(hue));
     else

@@ -28,12 +28,14 @@ void drawScrewBase(Canvas& c, double top, double bottom, double halfWidth, doubl
 
 // Shading of a coloured body. `centre` and `radius` give the body's rough
 // extent; unlit bodies are lit from the upper left, lit ones glow from inside.
-Paint bodyPaint(Color hue, bool lit, Vec2 centre, double radius);
+// `core` is how close to white the middle of a lit body gets: lamps glow
+// white-hot, painted ornaments keep more of their colour and detail.
+Paint bodyPaint(Color hue, bool lit, Vec2 centre, double radius, float core = 0.9f);
 // Halo around a lit shape, in its colour, fading within `reach` units.
 void drawHalo(Canvas& c, const Shape& s, Color hue, double reach = 5.0, float strength = 0.6f);
 // Fills a body with shading and an outline (the halo of a lit body is drawn
 // separately, before anything that should stand in front of it).
-void drawBody(Canvas& c, const Shape& s, Color hue, bool lit, Vec2 centre, double radius);
+void drawBody(Canvas& c, const Shape& s, Color hue, bool lit, Vec2 centre, double radius, float core = 0.9f);
 // How strongly a lit body is outlined: pale colours need more, or they vanish
 // on light backgrounds.
 float litOutlineAlpha(Color hue);

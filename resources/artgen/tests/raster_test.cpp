@@ -103,7 +103,7 @@ TEST(Canvas, BlendModesComposeAsPremultipliedColour) {
     EXPECT_EQ(img.at(3, 0)[2], 255);
 }
 
-TEST(Canvas, GlowFadesWithDistanceAndDiesOutAtTheSides) {
+TEST(Canvas, GlowFadesWithDistanceAndDiesOutAtTheEdges) {
     Canvas c(32, 32);
     c.glow(circle({4, 16}, 3), rgb(255, 255, 255), 6, 1.0f);
     Image img = c.toImage();
@@ -111,6 +111,9 @@ TEST(Canvas, GlowFadesWithDistanceAndDiesOutAtTheSides) {
     EXPECT_GT(img.at(4, 16)[3], img.at(8, 16)[3]);
     EXPECT_GT(img.at(8, 16)[3], img.at(11, 16)[3]);
     EXPECT_EQ(img.at(14, 16)[3], 0);  // beyond the reach
+    Canvas low(32, 32);
+    low.glow(circle({16, 29}, 2), rgb(255, 255, 255), 6, 1.0f);
+    EXPECT_EQ(low.toImage().at(16, 31)[3], 0);  // bottom row too
 }
 
 TEST(Font, GlyphsAreDistinctAndUnknownCharactersShowABox) {
