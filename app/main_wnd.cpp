@@ -86,6 +86,13 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
+// The shell was restarted and its new taskbar knows nothing of the icon: add it again,
+// or the user would have lost the only way to reach the program.
+LRESULT OnTaskbarCreated(HWND window) {
+    TrayAddIcon(window);
+    return 0;
+}
+
 }  // namespace
 
 // Stops everything the main window owns, in the order that keeps the lights from
@@ -139,5 +146,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         TrayOnCallback(wParam, lParam);
         return 0;
     }
+    // A registered message, so it cannot be a case of the switch.
+    if (TrayIsTaskbarCreated(message)) return OnTaskbarCreated(window);
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -85,6 +85,18 @@ LONG Normalise(const IntKey& k, LONG v) {
     return v;
 }
 
+// An integer key; a missing key or a value that does not start with a number gives
+// the default (GetPrivateProfileIntA alone would give 0 for text).
+LONG ReadIntKey(const IntKey& k, const std::string& path) {
+    char text[32];
+    GetPrivateProfileStringA(kSettingsSection, k.key, "", text, sizeof text, path.c_str());
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '-' || *p == '+') ++p;
+    if (*p < '0' || *p > '9') return k.defaultValue;
+    return static_cast<LONG>(GetPrivateProfileIntA(kSettingsSection, k.key, k.defaultValue, path.c_str()));
+}
+
 bool SectionExists(const char* section, const std::string& path) {
     char names[64];
     return GetPrivateProfileStringA(section, nullptr, "", names, sizeof names, path.c_str()) > 0;
@@ -127,8 +139,7 @@ void LoadSettings() {
     const bool firstStart = !SectionExists(kSettingsSection, path) && !SectionExists(kMusicSection, path);
 
     for (const IntKey& k : kReadOrder) {
-        LONG v = static_cast<LONG>(GetPrivateProfileIntA(kSettingsSection, k.key, k.defaultValue, path.c_str()));
-        settings.*k.field = Normalise(k, v);
+        settings.*k.field = Normalise(k, ReadIntKey(k, path));
     }
     GetPrivateProfileStringA(kSettingsSection, "SSMsg", "", settings.SSMsg, sizeof settings.SSMsg, path.c_str());
 
