@@ -7,6 +7,16 @@
 
 // --- Dialog controls: About, background colour, warnings ------------ 200..299, 1007
 #define IDC_WARNMUSIC_NOTAGAIN      1007
+#define IDC_BACKCOLOR_DESKTOP       101     // background colour: "Use desktop color"
+#define IDC_BACKCOLOR_CUSTOM        102     // background colour: "Custom:"
+#define IDC_BACKCOLOR_LIST          103     // background colour: the colour combo
+#define IDC_ABOUT_BUILD             201     // About: the build-date line
+#define IDC_ABOUT_WEB               202     // About: the maker's lines, filled from the string table
+#define IDC_ABOUT_EMAIL             203
+#define IDC_ABOUT_COPYRIGHT         204
+#define IDB_ABOUT_TITLE             1500    // About pictures from the art generator
+#define IDB_ABOUT_BANNER            1501
+#define IDB_ABOUT_BULB              118
 
 // --- Strings: application shell ------------------------------------ 2000..2099
 #define IDS_APP_TITLE               2000    // caption of the main window and message boxes
@@ -24,11 +34,68 @@
 
 // --- Strings: tray and own taskbar window --------------------------- 2100..2199, 4500
 #define IDS_TRAY_TIP                4500
+#define IDS_TRAY_TITLE              2100    // the tray menu's title line
+#define IDS_BAR_BACKCOLOR           2110    // the bar's context menu
+#define IDS_BAR_AUTOHIDE            2111
+#define IDS_BAR_ONTOP               2112
+#define IDS_BAR_EXIT                2113
 
 // --- Strings: dialogs ----------------------------------------------- 2200..2299
+#define IDS_ABOUT_BUILD_FORMAT      2200    // "Build Date: %s"
+#define IDS_ABOUT_BUILD_DATE        2201
+#define IDS_MENU_CLOSE_DIALOG       2202    // a dialog's context menu: "&Close\tAlt+F4"
+// Tooltips of the Options dialog, 2210..2249
+#define IDS_TIP_OK                  2210
+#define IDS_TIP_CANCEL              2211
+#define IDS_TIP_QUIT                2212
+#define IDS_TIP_HELP                2213
+#define IDS_TIP_OWN_WINDOW          2214
+#define IDS_TIP_NO_FLICKER          2215
+#define IDS_TIP_MODE_NONE           2216
+#define IDS_TIP_MODE_RANDOM         2217
+#define IDS_TIP_MODE_TOGETHER       2218
+#define IDS_TIP_MODE_CHASE          2219
+#define IDS_TIP_MODE_ALTERNATING    2220
+#define IDS_TIP_MODE_SOME           2221
+#define IDS_TIP_BURNT_OUT           2222
+#define IDS_TIP_BROKEN              2223
+#define IDS_TIP_MISSING             2224
+#define IDS_TIP_BULB_TYPE           2225
+#define IDS_TIP_MUSIC               2226
+#define IDS_TIP_MORE_LIGHTS         2227
+#define IDS_TIP_COLOR               2228
+#define IDS_TIP_PLAYLIST            2229
+#define IDS_TIP_RATE                2230
+#define IDS_TIP_SAVER_ENABLE        2231
+#define IDS_TIP_SAVER_TEST          2232
+#define IDS_TIP_SAVER_TYPE          2233
+#define IDS_TIP_APPLY               2234
+#define IDS_TIP_ZOOM                2235
+#define IDS_TIP_SOUND               2236
+#define IDS_TIP_PREVIEW             2237
+#define IDS_TIP_START_OPTIONS       2238
+#define IDS_TIP_SAVER_SETUP         2239
+#define IDS_TIP_KEY_LIGHTS          2240
+#define IDS_TIP_POWER               2241
+#define IDS_TIP_CHANGE_BULBS        2242
+// Tooltips of the saver setup dialog, 2250..2259
+#define IDS_TIP_SETUP_OK            2250
+#define IDS_TIP_SETUP_CANCEL        2251
+#define IDS_TIP_SETUP_DELAY         2252
+#define IDS_TIP_SETUP_MOUSE_MOVE    2253
+#define IDS_TIP_SETUP_IGNORE_WINSS  2254
+#define IDS_TIP_SETUP_MOUSE_CLICK   2255
 
 // --- Strings: light string ------------------------------------------ 2300..2399
+// The catalogue's texts stand at fixed places: string first + index, read until one is missing.
+#define IDS_RATE_NAME_FIRST         4000    // 4000..4004: "Very Slow" .. "Very Fast"
+#define IDS_BULB_TYPE_NAME_FIRST    4999    // 4999..5020: "Random", then the 21 bulb types
+#define IDS_BULB_TYPE_ICON_FIRST    5999    // 5999..6020: icon name of each type's list picture
 
 // --- Strings: screen saver ------------------------------------------ 2400..2499
 
 // --- Strings: music ------------------------------------------------- 2500..2599
+
+// --- Dialog controls: Options dialog (ids fixed by the dialog) ------ 100..499 in OptionsDlg
+
+// --- Strings: Options dialog (lists and labels fixed by number) ----- 3600.., 3800.., 4000.., 9000

@@ -9,3 +9,5 @@ bool MusicDevicePresent() { return midiOutGetNumDevs() > 0; }
 bool MIDIStop() { return false; }
 void MIDIPlayNext(HWND) {}
 void MIDINotify(HWND, WPARAM) {}
+void MIDIShowPlaying(const char*) {}
+void MIDIShowCurrent() {}
