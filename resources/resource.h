@@ -97,5 +97,54 @@
 // --- Strings: music ------------------------------------------------- 2500..2599
 
 // --- Dialog controls: Options dialog (ids fixed by the dialog) ------ 100..499 in OptionsDlg
+#define IDC_OPT_QUIT                3       // "&Quit"
+#define IDC_OPT_HELP                9       // "&Help"
+#define IDC_OPT_OWN_WINDOW          10      // "Draw in own Taskbar" (shown, never enabled)
+#define IDC_OPT_NO_FLICKER          11      // "Prevent Flicker"
+#define IDC_OPT_MODE_FIRST          101     // 101..106: the flashing-mode buttons, None .. Some Flash
+#define IDC_OPT_MODE_LAST           106
+#define IDC_OPT_BURNT_OUT           135
+#define IDC_OPT_BROKEN              136
+#define IDC_OPT_MISSING             137
+#define IDC_OPT_BULB_TYPE           140     // owner-drawn bulb-type list
+#define IDC_OPT_MUSIC               146     // "&Play Music"
+#define IDC_OPT_MORE_LIGHTS         147     // checked when NotSoMany is clear
+#define IDC_OPT_COLOR               148     // owner-drawn colour list
+#define IDC_OPT_PLAYLIST            149     // owner-drawn list of the MIDI files, ticked = in the playlist
+#define IDC_OPT_RATE                150     // flash-rate slider
+#define IDC_OPT_RATE_NAME           151
+#define IDC_OPT_BULB_ICON           152     // hidden bulb picture
+#define IDC_OPT_SAVER_ENABLE        153
+#define IDC_OPT_SAVER_TEST          154
+#define IDC_OPT_SAVER_TYPE          155
+#define IDC_OPT_APPLY               156
+#define IDC_OPT_POWER_LABEL         158
+#define IDC_OPT_ZOOM                159
+#define IDC_OPT_SOUND               160
+#define IDC_OPT_PREVIEW             161     // etched frame the flash preview is drawn in
+#define IDC_OPT_START_OPTIONS       163
+#define IDC_OPT_SAVER_SETUP         166
+#define IDC_OPT_SPARE_LABEL         167     // emptied at opening
+#define IDC_OPT_KEY_LIGHTS          170     // "Flash &LEDs"
+#define IDC_OPT_NOW_PLAYING         173
+#define IDC_OPT_IDLE                174     // "Idle Process" (shown, never enabled)
+#define IDC_OPT_VERSION             200
+#define IDC_OPT_POWER               400     // owner-drawn power switch
+#define IDC_OPT_CHANGE_BULBS        1008
+#define IDC_WARNPOWER_TITLE         162     // power warning: the red title line
+#define IDC_WARNPOWER_NOTAGAIN      164     // power warning: "Do not show this warning in the future"
+#define IDB_OPTIONS_BANNER          1300    // Options pictures from the art generator
+#define IDB_OPTIONS_NOTE            1502
 
 // --- Strings: Options dialog (lists and labels fixed by number) ----- 3600.., 3800.., 4000.., 9000
+// The lists are read string after string until one is missing.
+#define IDS_POWER_LABEL_FIRST       3600    // 3600 "Off", 3601 "On"
+#define IDS_OPT_HELP                3610    // the Help button's text
+#define IDS_OPT_NO_MIDI_FILES       3611    // "No MIDI files found."
+#define IDS_OPT_PLAYING_FORMAT      3612    // "Playing: %s"
+#define IDS_OPT_NOTHING_PLAYING     3613    // "<nothing>"
+#define IDS_OPT_NO_MUSIC_SELECTED   3614
+#define IDS_OPT_SWITCH_PICTURE_MISSING 3615 // "could not load bitmap"
+#define IDS_OPT_COLOR_ITEM_FIRST    3620    // 3620..3630: colour list items "icon:label"
+#define IDS_SAVER_TYPE_FIRST        3800    // 3800..3806: "Falling Snow" .. "Sparks!"
+#define IDS_OPT_VERSION             9000    // "2..1"
