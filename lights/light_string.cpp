@@ -1,5 +1,9 @@
-// The string's records and the window it is drawn into.
+// The string's records and the choice of the window it is drawn into.
 #include "lights/light_string.h"
+
+#include "app/app.h"
+#include "app/settings.h"
+#include "saver/saver.h"
 
 LightString lightString;
 HWND ownWindow = nullptr;
@@ -9,9 +13,8 @@ LONG BulbCountForWidth(int screenWidth) {
     return count > kMaxBulbs ? kMaxBulbs : (count < 0 ? 0 : count);
 }
 
-// Drawing and refreshing arrive with the light string itself.
-void PaintString() {}
-void RefreshDesktop() {}
-void RefreshTaskbar() {}
-void ApplyOwnWindowColor() {}
-void ApplyOwnWindowSetting() {}
+HWND DrawingWindow() {
+    if (saverWindow && IsWindow(saverWindow)) return saverWindow;
+    if (settings.OwnWindow && ownWindow && IsWindow(ownWindow)) return ownWindow;
+    return desktopWindow;
+}

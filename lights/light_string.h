@@ -12,7 +12,7 @@ struct Bulb {
     LONG canLight;          // 0 when burnt out or the power is off
     LONG broken;            // broken glass (Normal bulbs only)
     LONG flashes;           // flips at random times in the Random and Some Flash modes
-    HICON icon[2];          // off and on pictures
+    HICON icon[2];          // off and on pictures, owned by the bulb icon cache
 };
 
 constexpr int kMaxBulbs = 80;
@@ -30,8 +30,18 @@ extern HWND ownWindow;      // the own taskbar window, or null
 // Number of bulbs for a screen of this width.
 LONG BulbCountForWidth(int screenWidth);
 
+// The window the string is drawn into now: the saver window while it exists, else the
+// own taskbar window when OwnWindow is set and it exists, else the desktop.
+HWND DrawingWindow();
+
+// Draws every used bulb into the drawing window (through an off-screen strip when
+// NoFlicker is set). Nothing happens before the first bulb set is loaded.
 void PaintString();
+// Repaints the desktop so that bulbs drawn on it disappear.
 void RefreshDesktop();
+// Repaints the shell's taskbar, if there is one.
 void RefreshTaskbar();
+// Gives the own taskbar window the BackColor background and repaints it.
 void ApplyOwnWindowColor();
+// Creates and shows, or destroys, the own taskbar window as OwnWindow says.
 void ApplyOwnWindowSetting();

@@ -1,0 +1,17 @@
+// The icons of the current bulb set: loaded once per name, shared by the bulbs that show
+// them, and destroyed when a new set no longer uses them.
+#pragma once
+#include <windows.h>
+
+// Starts a new set: every cached icon counts as unused until acquired again.
+void BeginBulbIconSet();
+// The icon resource of this name (case does not matter), 32 x 32; loaded on first use,
+// the same handle for every later request until the set ends. Null when it does not exist.
+HICON AcquireBulbIcon(const char* name);
+// Destroys the icons the new set did not acquire.
+void EndBulbIconSet();
+
+// The cached icon of this name, without loading it; null when the set does not hold it.
+HICON CachedBulbIcon(const char* name);
+// Number of live icons the cache holds.
+int CachedBulbIconCount();

@@ -1,0 +1,51 @@
+// Switching the string into the own taskbar window and colouring that window.
+#include "lights/own_window.h"
+
+#include "app/app.h"
+#include "app/settings.h"
+#include "lights/light_string.h"
+#include "shell/appbar.h"
+
+namespace {
+
+// The background brush this module gave the own window's class; it stays alive while
+// the class uses it and is deleted when a new one replaces it.
+HBRUSH ownWindowBrush = nullptr;
+
+bool OwnWindowExists() { return ownWindow && IsWindow(ownWindow); }
+
+}  // namespace
+
+COLORREF OwnWindowBackColor(LONG backColor) {
+    switch (backColor) {
+    case 1: return RGB(0, 0, 0);
+    case 2: return RGB(127, 127, 127);
+    case 3: return RGB(192, 192, 192);
+    case 4: return RGB(255, 255, 255);
+    case 5: return RGB(0, 0, 127);
+    case 6: return RGB(0, 0, 255);
+    default: return GetSysColor(COLOR_BACKGROUND);   // 0, and anything out of range
+    }
+}
+
+void ApplyOwnWindowColor() {
+    if (!OwnWindowExists()) return;
+    HBRUSH brush = CreateSolidBrush(OwnWindowBackColor(settings.BackColor));
+    SetClassLongPtrA(ownWindow, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+    if (ownWindowBrush) DeleteObject(ownWindowBrush);
+    ownWindowBrush = brush;
+    InvalidateRect(ownWindow, nullptr, TRUE);
+    UpdateWindow(ownWindow);
+}
+
+void ApplyOwnWindowSetting() {
+    if (!settings.OwnWindow) {
+        if (ownWindow) DestroyWindow(ownWindow);
+        ownWindow = nullptr;
+        RefreshDesktop();
+        return;
+    }
+    if (!OwnWindowExists()) ownWindow = AppBarCreate(appInstance);
+    if (ownWindow) ShowWindow(ownWindow, SW_SHOW);
+    RefreshDesktop();
+}
