@@ -95,6 +95,10 @@
 // --- Strings: screen saver ------------------------------------------ 2400..2499
 
 // --- Strings: music ------------------------------------------------- 2500..2599
+#define IDS_MIDI_START_PLAYING      2500    // guard message: a start while a song plays
+#define IDS_MIDI_START_CLOSING      2501    // guard message: a start while the stop runs
+#define IDS_MIDI_NOTHING            2502    // "<nothing>": what the Playing label shows between songs
+#define IDS_MIDI_SONG_ERROR         2503    // "%s (%s)": a song's name with the MCI error it met
 
 // --- Dialog controls: Options dialog (ids fixed by the dialog) ------ 100..499 in OptionsDlg
 #define IDC_OPT_QUIT                3       // "&Quit"
