@@ -84,8 +84,15 @@ Sandbox::Sandbox(const std::string& exeName, size_t minPathLength) : exeName_(ex
     root_ = std::string(temp) + unique;
     CreateDirectoryA(root_.c_str(), nullptr);
     dir_ = root_;
-    for (int level = 0; dir_.size() < minPathLength; ++level) {
-        dir_ += "\\a-rather-long-folder-name-for-testing-deep-paths-" + std::to_string(level);
+    // Nest folders until the path is exactly minPathLength long (the program's own path
+    // must still fit the classic 260-character limit of CreateProcess).
+    const std::string level = "\\a-rather-long-folder-name-for-testing-deep-paths";
+    while (dir_.size() + level.size() < minPathLength) {
+        dir_ += level;
+        CreateDirectoryA(dir_.c_str(), nullptr);
+    }
+    if (dir_.size() + 1 < minPathLength) {
+        dir_ += "\\" + std::string(minPathLength - dir_.size() - 1, 'x');
         CreateDirectoryA(dir_.c_str(), nullptr);
     }
     CopyFileA((BuildDir() + "\\lumenkin.exe").c_str(), ExePath().c_str(), FALSE);
