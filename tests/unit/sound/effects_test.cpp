@@ -48,14 +48,14 @@ TEST_F(KeyClick, EachClickStopsThePreviousOneFirst) {
     }
 }
 
-TEST_F(KeyClick, SoundOffLoadsAndPlaysNothing) {
+TEST_F(KeyClick, SoundOffOrAMissingResourceLoadsNothing) {
     settings.Sound = 0;
     PlaySoundEffect("Keyclick");
     EXPECT_TRUE(fake.sounds.empty());
     EXPECT_EQ(heldEffect, nullptr);
-}
 
-TEST_F(KeyClick, AMissingResourcePlaysNothingButStillStopsTheLastClick) {
+    // A missing resource still stops the click before it.
+    settings.Sound = 1;
     PlaySoundEffect("Keyclick");
     fake.sounds.clear();
     PlaySoundEffect("NoSuchSound");

@@ -140,12 +140,4 @@ TEST(FileExists, TellsFilesFromFoldersAndMissingPaths) {
     EXPECT_FALSE(FileExists(""));
 }
 
-TEST(MusicDevice, PresentExactlyWhenTheSystemCountsAMidiOutput) {
-    FakeWinmm fake;
-    fake.devices = 0;
-    EXPECT_FALSE(MusicDevicePresent());
-    fake.devices = 2;
-    EXPECT_TRUE(MusicDevicePresent());
-}
-
 }  // namespace

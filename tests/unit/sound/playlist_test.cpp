@@ -50,9 +50,7 @@ TEST_F(Playlist, PlaysTheEntriesInOrderAndStartsAgainAfterTheLast) {
     WritePlaylist({"alpha.mid", "beta.mid", "gamma.mid"});
     EXPECT_EQ(PlayNext(4), (std::vector<std::string>{"alpha.mid", "beta.mid", "gamma.mid", "alpha.mid"}));
     EXPECT_EQ(ReadIni(kMusicSection, "Current"), "1");
-}
-
-TEST_F(Playlist, AListOfOneRepeatsItsSong) {
+    // A list of one repeats its song.
     WritePlaylist({"beta.mid"});
     EXPECT_EQ(PlayNext(2), (std::vector<std::string>{"beta.mid", "beta.mid"}));
 }
@@ -95,13 +93,6 @@ TEST_F(Playlist, AnEntryThatCannotStartIsPassedOverByTheNextStart) {
     EXPECT_EQ(ReadIni(kMusicSection, "Current"), "2");
     EXPECT_EQ(label.texts, std::vector<std::string>{"<nothing>"});
     EXPECT_EQ(PlayNext(1)[0], "gamma.mid");
-}
-
-TEST_F(Playlist, ANameCutByTheSettingsReadIsNotFound) {
-    const std::string longName = "a-carol-with-a-very-long-name-1.mid";   // 35 characters
-    SongFiles longSong{{longName}};
-    WritePlaylist({longName});
-    EXPECT_EQ(PlayNext(1)[0], "");
 }
 
 TEST_F(Playlist, ANewSongClosesThePreviousAliasBeforeOpeningTheNext) {

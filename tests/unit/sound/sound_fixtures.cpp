@@ -138,17 +138,15 @@ LRESULT CALLBACK LabelWindow::Proc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 namespace {
-constexpr UINT_PTR kAnswerTimer = 4711;
-UINT_PTR answerTimer = 0;
+std::vector<std::string> answered;
 
 BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
-    char cls[32] = "";
+    char cls[32] = "", caption[128] = "", text[256] = "";
     GetClassNameA(window, cls, sizeof cls);
     if (std::string(cls) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    char caption[128] = "", text[256] = "";
     GetWindowTextA(window, caption, sizeof caption);
     GetDlgItemTextA(window, 0xFFFF, text, sizeof text);   // a message box's message
-    AnsweredBoxes().push_back(std::string(caption) + "|" + text);
+    answered.push_back(std::string(caption) + "|" + text);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
     return TRUE;
 }
@@ -156,16 +154,12 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
 void CALLBACK AnswerTick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0); }
 }  // namespace
 
-std::vector<std::string>& AnsweredBoxes() {
-    static std::vector<std::string> boxes;
-    return boxes;
-}
-
-void StartBoxAnswerer() { answerTimer = SetTimer(nullptr, kAnswerTimer, 100, AnswerTick); }
-
-void StopBoxAnswerer() {
-    KillTimer(nullptr, answerTimer);
-    answerTimer = 0;
+std::vector<std::string> AnswerMessageBoxes(const std::function<void()>& action) {
+    answered.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerTick);
+    action();
+    KillTimer(nullptr, timer);
+    return answered;
 }
 
 }  // namespace soundtest

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,19 +99,6 @@ private:
 
 // Runs `action` while a timer answers every message box it opens with OK; gives the
 // texts of the boxes, each as "caption|text".
-template <typename F>
-std::vector<std::string> AnswerMessageBoxes(F action);
-std::vector<std::string>& AnsweredBoxes();
-void StartBoxAnswerer();
-void StopBoxAnswerer();
-
-template <typename F>
-std::vector<std::string> AnswerMessageBoxes(F action) {
-    AnsweredBoxes().clear();
-    StartBoxAnswerer();
-    action();
-    StopBoxAnswerer();
-    return AnsweredBoxes();
-}
+std::vector<std::string> AnswerMessageBoxes(const std::function<void()>& action);
 
 }  // namespace soundtest
