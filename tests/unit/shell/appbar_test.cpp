@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/commands.h"
+#include "app/settings.h"
 #include "dialogs/options_dlg.h"
 #include "lights/light_string.h"
 #include "shell/appbar.h"
@@ -81,7 +82,8 @@ TEST_F(AppBarTest, CreatedHiddenAsTopmostChildOfTheDesktopAndDockedToTheTop) {
     EXPECT_TRUE(appBar.dock.alwaysOnTop);
     for (int t : appBar.dock.thickness) EXPECT_EQ(t, 32);
     EXPECT_FALSE(appBar.fullScreen);
-    APPBARDATA data{sizeof data};
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
     EXPECT_EQ(appBar.taskbarState, SHAppBarMessage(ABM_GETSTATE, &data));
 
     // The strip is claimed at once: a bar that comes later is kept below it.
@@ -120,7 +122,8 @@ TEST_F(AppBarTest, DocksBelowABarAlreadyAtTheTopOnEverySide) {
 }
 
 TEST_F(AppBarTest, StateChangeRereadsTheTaskbarState) {
-    APPBARDATA data{sizeof data};
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
     const UINT_PTR state = SHAppBarMessage(ABM_GETSTATE, &data);
     appBar.taskbarState = state ^ 0x55;
     EXPECT_EQ(Notify(ABN_STATECHANGE), 0);
@@ -227,6 +230,21 @@ TEST_F(AppBarTest, AutoHideHandsBackTheStripAndSlidesWithTheMouse) {
     EXPECT_EQ(later.Query(ABE_TOP).top, 32);
 }
 
+TEST_F(AppBarTest, DoubleClickRepaintsTheBarInTheBackColour) {
+    // No bulbs, so only the background shows.
+    const LONG savedCount = lightString.bulbCount, savedColour = settings.BackColor;
+    lightString.bulbCount = 0;
+    ShowWindow(bar, SW_SHOWNA);
+    for (LONG colour : {6L, 1L}) {
+        settings.BackColor = colour;
+        SendMessageA(bar, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 16));
+        testenv::Pump();
+        EXPECT_EQ(testenv::WindowPixel(bar, 100, 16), colour == 6 ? RGB(0, 0, 255) : RGB(0, 0, 0));
+    }
+    lightString.bulbCount = savedCount;
+    settings.BackColor = savedColour;
+}
+
 TEST_F(AppBarTest, RemoveAndExitCommandsCloseTheMainWindow) {
     Command(kCmdRemoveLights);
     EXPECT_EQ(recorder.closes, 1);
@@ -247,9 +265,10 @@ TEST_F(AppBarTest, MenuOffersTheBarsCommandsWithTheirStates) {
                           kCmdRemoveLights, kCmdBarExit};
     for (size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].separator, ids[i] == 0) << i;
-        if (ids[i]) EXPECT_EQ(items[i].id, ids[i]) << i;
-        if (ids[i]) EXPECT_FALSE(items[i].text.empty()) << i;
-        if (ids[i]) EXPECT_FALSE(items[i].state & MFS_GRAYED) << i;
+        if (ids[i] == 0) continue;
+        EXPECT_EQ(items[i].id, ids[i]) << i;
+        EXPECT_FALSE(items[i].text.empty()) << i;
+        EXPECT_FALSE(items[i].state & MFS_GRAYED) << i;
     }
     EXPECT_FALSE(items[4].state & MFS_CHECKED);
     EXPECT_TRUE(items[5].state & MFS_CHECKED);
