@@ -72,6 +72,10 @@ RECT AppBarAutoHideRect(int side, bool hidden);
 // Slides an auto-hiding bar out (shown) or back to the edge (hidden).
 void AppBarSlide(bool show);
 
+// Whether the bar is kept above other windows as the user sees it: the setting "Always
+// on Top" (1005) may have taken it out of the topmost group since it last re-docked.
+bool AppBarIsOnTop();
+
 LRESULT CALLBACK AppBarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The bar's context menu as it stands now; the caller destroys it.

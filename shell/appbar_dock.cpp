@@ -119,3 +119,9 @@ void AppBarSlide(bool show) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     appBar.hidden = !show;
 }
+
+bool AppBarIsOnTop() {
+    if (!appBar.window || !appBar.dock.alwaysOnTop) return false;
+    // While a full-screen application runs the bar is below everything by design.
+    return appBar.fullScreen || (GetWindowLongA(appBar.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}

@@ -10,7 +10,7 @@ HMENU AppBarBuildMenu() {
     HMENU menu = CreatePopupMenu();
     if (!menu) return nullptr;
     const UINT checkedIfHiding = appBar.dock.autoHide ? MF_CHECKED : MF_UNCHECKED;
-    const UINT checkedIfOnTop = appBar.dock.alwaysOnTop ? MF_CHECKED : MF_UNCHECKED;
+    const UINT checkedIfOnTop = AppBarIsOnTop() ? MF_CHECKED : MF_UNCHECKED;
     AppendMenuA(menu, MF_STRING, kCmdAbout, LoadText(IDS_MENU_ABOUT).c_str());
     AppendMenuA(menu, optionsOpen ? MF_STRING | MF_GRAYED : MF_STRING, kCmdOptions,
                 LoadText(IDS_MENU_OPTIONS).c_str());

@@ -92,7 +92,8 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
         AppBarSetSide(appBar.dock.side);
         break;
     case kCmdBarOnTop:
-        appBar.dock.alwaysOnTop = !appBar.dock.alwaysOnTop;
+        // Toggles what the menu's check mark shows.
+        appBar.dock.alwaysOnTop = !AppBarIsOnTop();
         AppBarSetSide(appBar.dock.side);
         break;
     }
@@ -134,6 +135,12 @@ LRESULT OnShellNotify(WPARAM code, LPARAM lParam) {
     return 0;
 }
 
+// The screen changed size: span the new width (or height) again.
+LRESULT OnDisplayChange(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (appBar.dock.side >= kSideLeft && appBar.dock.side <= kSideBottom) AppBarSetSide(appBar.dock.side);
+    return DefWindowProcA(window, WM_DISPLAYCHANGE, wParam, lParam);
+}
+
 // A restarted shell has forgotten every appbar: register again and reclaim the strip.
 LRESULT OnTaskbarCreated() {
     AppBarMessage(ABM_NEW, appBar.dock.side, 0, nullptr);
@@ -169,6 +176,8 @@ LRESULT CALLBACK AppBarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnDestroy(window);
     case WM_APPBARNOTIFY:
         return OnShellNotify(wParam, lParam);
+    case WM_DISPLAYCHANGE:
+        return OnDisplayChange(window, wParam, lParam);
     }
     if (TrayIsTaskbarCreated(message)) return OnTaskbarCreated();
     return DefWindowProcA(window, message, wParam, lParam);

@@ -121,6 +121,12 @@ TEST_F(AppBarTest, DocksBelowABarAlreadyAtTheTopOnEverySide) {
     EXPECT_EQ(WindowRect(bar), Rect(0, h - 32, w, h));
 }
 
+TEST_F(AppBarTest, DisplayChangeRedocksAcrossTheScreen) {
+    SetWindowPos(bar, nullptr, 0, 0, 300, 32, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(bar, WM_DISPLAYCHANGE, 24, MAKELPARAM(ScreenRect().right, ScreenRect().bottom));
+    EXPECT_EQ(WindowRect(bar), TopStrip());
+}
+
 TEST_F(AppBarTest, StateChangeRereadsTheTaskbarState) {
     APPBARDATA data{};
     data.cbSize = sizeof data;
@@ -191,7 +197,21 @@ TEST_F(AppBarTest, RegistersAgainWhenTheShellRecreatesItsTaskbar) {
     EXPECT_EQ(WindowRect(bar), TopStrip());
 }
 
-TEST_F(AppBarTest, AlwaysOnTopCommandTogglesTopmost) {
+TEST_F(AppBarTest, AlwaysOnTopCommandTogglesTopmostAsTheMenuShowsIt) {
+    auto onTopChecked = [] {
+        HMENU menu = AppBarBuildMenu();
+        bool checked = (GetMenuState(menu, kCmdBarOnTop, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        DestroyMenu(menu);
+        return checked;
+    };
+    // "Always on Top" of the system menu took the bar out of the topmost group: the bar's
+    // menu shows it unchecked, and choosing it puts the bar back on top.
+    SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_FALSE(onTopChecked());
+    Command(kCmdBarOnTop);
+    EXPECT_TRUE(IsTopmost(bar));
+    EXPECT_TRUE(onTopChecked());
+
     Command(kCmdBarOnTop);
     EXPECT_FALSE(appBar.dock.alwaysOnTop);
     EXPECT_FALSE(IsTopmost(bar));
