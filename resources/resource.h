@@ -92,7 +92,16 @@
 #define IDS_BULB_TYPE_NAME_FIRST    4999    // 4999..5020: "Random", then the 21 bulb types
 #define IDS_BULB_TYPE_ICON_FIRST    5999    // 5999..6020: icon name of each type's list picture
 
-// --- Strings: screen saver ------------------------------------------ 2400..2499
+// --- Strings: screen saver ------------------------------------------ 2400..2499, 3800
+#define IDS_SAVER_BAD_DELAY         2400    // the setup dialog refuses a delay outside 1..60
+#define IDS_SAVER_TYPE_NAME_FIRST   3800    // 3800..3806: the saver types' names, by SSType
+
+// --- Dialog controls: saver setup dialog (ids fixed by the dialog) -- 167..172 in SSSetupDlg
+#define IDC_SSSETUP_DELAY           167     // minutes before the saver starts
+#define IDC_SSSETUP_MOUSE_MOVE      168
+#define IDC_SSSETUP_IGNORE_WINSS    169
+#define IDC_SSSETUP_MOUSE_CLICK     171
+#define IDC_SSSETUP_MESSAGE         172
 
 // --- Strings: music ------------------------------------------------- 2500..2599
 #define IDS_MIDI_START_PLAYING      2500    // guard message: a start while a song plays

@@ -1,6 +1,15 @@
-// Drawing shared by the saver window and its effects: the title line and the ring.
+// Drawing shared by the saver window and its effects: the message, the title line
+// and the ring.
 #pragma once
 #include <windows.h>
+
+enum class SaverMessagePlace {
+    Bottom,     // centred on the bottom edge
+    Centre,     // in the middle of the area
+};
+
+// Draws text in one line, red on whatever lies beneath, with font, at place in area.
+void DrawSaverMessage(HDC dc, const RECT& area, HFONT font, const char* text, SaverMessagePlace place);
 
 // Draws "Lumenkin v2.1" in red in the bottom-left corner of the window's client area.
 void DrawSaverTitle(HWND window, HDC dc);
