@@ -1,4 +1,4 @@
-// The tray icon: what is handed to the shell, the mouse rules, the menu and its commands.
+// The tray icon: what the shell is given, the mouse rules, the menu and its commands.
 #include <gtest/gtest.h>
 
 #include "app/app.h"
@@ -8,160 +8,105 @@
 #include "shell_helpers.h"
 #include "support/test_env.h"
 
-using shelltest::MenuItem;
 using shelltest::Recorder;
 
 namespace {
 
-// The recorder stands in for the main window while a test runs.
+// The recorder stands in for the main window.
 class TrayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        appInstance = GetModuleHandleA(nullptr);
-        savedMain_ = mainWindow;
-        mainWindow = recorder.hwnd();
+        mainWindow = recorder.hwnd;
         optionsOpen = false;
         TrayLoadResources();
     }
     void TearDown() override {
         testenv::Pump();
-        mainWindow = savedMain_;
+        mainWindow = nullptr;
         optionsOpen = false;
     }
+    void Callback(WPARAM id, LPARAM mouse) {
+        TrayOnCallback(id, mouse);
+        testenv::Pump();
+    }
     Recorder recorder;
-
-private:
-    HWND savedMain_ = nullptr;
 };
-
-SIZE IconSize(HICON icon) {
-    ICONINFO info{};
-    GetIconInfo(icon, &info);
-    BITMAP bm{};
-    GetObjectA(info.hbmMask, sizeof bm, &bm);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    return SIZE{bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2};
-}
 
 }  // namespace
 
-TEST_F(TrayTest, RecordCarriesIdCallbackSmallIconAndTip) {
-    ASSERT_NE(trayIcon, nullptr) << "the icon resource \"trayIcon\" is missing";
-    SIZE size = IconSize(trayIcon);
-    EXPECT_EQ(size.cx, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_EQ(size.cy, GetSystemMetrics(SM_CYSMICON));
-    EXPECT_STREQ(trayTip, "Lumenkin");
+TEST_F(TrayTest, ShellKnowsTheIconWithItsSmallPictureAndTipFromAddUntilRemove) {
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(trayIcon, &info)) << "the icon resource \"trayIcon\" is missing";
+    BITMAP bm{};
+    GetObjectA(info.hbmColor, sizeof bm, &bm);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    NOTIFYICONDATAA record = TrayRecord(recorder.hwnd, TrayAction::Add);
+    EXPECT_STREQ(record.szTip, "Lumenkin");
+    EXPECT_EQ(record.uCallbackMessage, 1125u);
 
-    NOTIFYICONDATAA add = TrayRecord(recorder.hwnd(), TrayAction::Add);
-    EXPECT_EQ(add.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
-    EXPECT_EQ(add.hWnd, recorder.hwnd());
-    EXPECT_EQ(add.uID, 4762u);
-    EXPECT_EQ(add.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_EQ(add.uCallbackMessage, 1125u);
-    EXPECT_EQ(add.hIcon, trayIcon);
-    EXPECT_STREQ(add.szTip, "Lumenkin");
-
-    NOTIFYICONDATAA remove = TrayRecord(recorder.hwnd(), TrayAction::Delete);
-    EXPECT_EQ(remove.hWnd, recorder.hwnd());
-    EXPECT_EQ(remove.uID, 4762u);
-    EXPECT_EQ(remove.uFlags, 0u);
+    TrayAddIcon(recorder.hwnd);
+    EXPECT_TRUE(shelltest::ShellHasIcon(recorder.hwnd, 4762));
+    TrayRemoveIcon(recorder.hwnd);
+    EXPECT_FALSE(shelltest::ShellHasIcon(recorder.hwnd, 4762));
 }
 
-TEST_F(TrayTest, ShellKnowsTheIconFromAddUntilRemove) {
-    TrayAddIcon(recorder.hwnd());
-    EXPECT_TRUE(shelltest::ShellHasIcon(recorder.hwnd(), kTrayIconId));
-    TrayRemoveIcon(recorder.hwnd());
-    EXPECT_FALSE(shelltest::ShellHasIcon(recorder.hwnd(), kTrayIconId));
-}
-
-TEST_F(TrayTest, OnlyLeftButtonDownOnOurIconAsksForOptions) {
-    TrayOnCallback(kTrayIconId, WM_LBUTTONDOWN);
-    testenv::Pump();
-    ASSERT_EQ(recorder.sysCommands, std::vector<WPARAM>{kCmdOptions});
-    EXPECT_EQ(recorder.lastSysCommandLParam, 0);
-
-    // Another icon id, and every mouse message other than the two button-downs, do nothing;
-    // a double click (down, up, double click, up) asks once.
-    recorder.sysCommands.clear();
-    TrayOnCallback(kTrayIconId + 1, WM_LBUTTONDOWN);
-    for (UINT m : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
-                   WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK})
-        TrayOnCallback(kTrayIconId, m);
-    testenv::Pump();
-    EXPECT_TRUE(recorder.sysCommands.empty());
-    EXPECT_TRUE(recorder.commands.empty());
-    EXPECT_TRUE(recorder.menusShown.empty());
-
-    for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-        TrayOnCallback(kTrayIconId, m);
-    testenv::Pump();
+TEST_F(TrayTest, OnlyLeftButtonDownOnOurIconAsksForOptionsAndOnlyOnce) {
+    // A double click: down, up, double click, up.
+    for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) Callback(kTrayIconId, m);
     EXPECT_EQ(recorder.sysCommands, std::vector<WPARAM>{kCmdOptions});
+
+    Callback(kTrayIconId + 1, WM_LBUTTONDOWN);
+    for (LPARAM m : {WM_MOUSEMOVE, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN, WM_MBUTTONUP})
+        Callback(kTrayIconId, m);
+    EXPECT_EQ(recorder.sysCommands.size(), 1u);
+    EXPECT_TRUE(recorder.menus.empty());
 }
 
-TEST_F(TrayTest, RightButtonDownShowsTheMenuWithOptionsGreyedWhileOpen) {
-    // The icon id is not looked at for the right button.
-    TrayOnCallback(99, WM_RBUTTONDOWN);
+TEST_F(TrayTest, RightButtonDownShowsTheMenuWithOptionsGreyedWhileTheDialogIsOpen) {
+    Callback(99, WM_RBUTTONDOWN);   // the icon id does not matter here
     optionsOpen = true;
-    TrayOnCallback(kTrayIconId, WM_RBUTTONDOWN);
-    testenv::Pump();
+    Callback(kTrayIconId, WM_RBUTTONDOWN);
 
-    ASSERT_EQ(recorder.menusShown.size(), 2u);
+    ASSERT_EQ(recorder.menus.size(), 2u);
+    const char* texts[] = {"* LUMENKIN v2.0 *", "", "&About Lumenkin...", "&Options...", "", "&Remove Lights"};
+    const UINT ids[] = {1004, 0, 1000, 1001, 0, 1003};
     for (int open = 0; open < 2; ++open) {
-        const std::vector<MenuItem>& items = recorder.menusShown[open];
+        const auto& items = recorder.menus[open];
         ASSERT_EQ(items.size(), 6u);
-        EXPECT_EQ(items[0].id, kCmdTrayTitle);
-        EXPECT_EQ(items[0].text, "* LUMENKIN v2.0 *");
-        EXPECT_TRUE(items[0].state & MFS_GRAYED);
-        EXPECT_TRUE(items[1].separator);
-        EXPECT_EQ(items[2].id, kCmdAbout);
-        EXPECT_EQ(items[2].text, "&About Lumenkin...");
-        EXPECT_FALSE(items[2].state & MFS_GRAYED);
-        EXPECT_EQ(items[3].id, kCmdOptions);
-        EXPECT_EQ(items[3].text, "&Options...");
-        EXPECT_EQ((items[3].state & MFS_GRAYED) != 0, open == 1);
-        EXPECT_TRUE(items[4].separator);
-        EXPECT_EQ(items[5].id, kCmdRemoveLights);
-        EXPECT_EQ(items[5].text, "&Remove Lights");
-        EXPECT_FALSE(items[5].state & MFS_GRAYED);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(items[i].id, ids[i]);
+            EXPECT_EQ(items[i].text, texts[i]);
+        }
+        EXPECT_TRUE(items[0].state & MF_GRAYED);
+        EXPECT_FALSE(items[2].state & MF_GRAYED);
+        EXPECT_EQ((items[3].state & MF_GRAYED) != 0, open == 1);
+        EXPECT_FALSE(items[5].state & MF_GRAYED);
     }
-    // Closed without a choice: nothing reaches the main window.
-    EXPECT_TRUE(recorder.commands.empty());
-    EXPECT_TRUE(recorder.sysCommands.empty());
+    EXPECT_TRUE(recorder.commands.empty());   // closed without a choice
 }
 
 TEST_F(TrayTest, ChosenItemsReachTheMainWindowAsCommands) {
-    const std::pair<char, WPARAM> choices[] = {{'a', kCmdAbout}, {'o', kCmdOptions}, {'r', kCmdRemoveLights}};
-    for (const auto& choice : choices) {
-        recorder.menuKey = choice.first;
-        TrayOnCallback(kTrayIconId, WM_RBUTTONDOWN);
-        testenv::Pump();
+    for (char key : {'a', 'o', 'r'}) {
+        recorder.menuKey = key;
+        Callback(kTrayIconId, WM_RBUTTONDOWN);
     }
     EXPECT_EQ(recorder.commands, (std::vector<WPARAM>{kCmdAbout, kCmdOptions, kCmdRemoveLights}));
 }
 
-TEST(TrayProgram, RemoveLightsFromTheMenuEndsTheProgramAndTakesTheIconAway) {
+TEST(TrayProgram, RemoveLightsEndsTheProgramAndTheIconComesBackAfterAShellRestart) {
     testenv::Spine spine;
     ASSERT_TRUE(spine.ok());
     HWND main = mainWindow;
-    ASSERT_TRUE(shelltest::ShellHasIcon(main, kTrayIconId));
+    // A restarted shell has lost every icon, and announces its new taskbar.
+    TrayRemoveIcon(main);
+    SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(shelltest::ShellHasIcon(main, kTrayIconId));
 
-    shelltest::TypeIntoNextMenu(main, 'r');
+    PostMessageA(main, WM_CHAR, 'r', 0);   // read by the menu: "&Remove Lights"
     TrayOnCallback(kTrayIconId, WM_RBUTTONDOWN);
-    const bool quit = shelltest::PumpSawQuit(200);
-
+    EXPECT_TRUE(shelltest::PumpSawQuit());
     EXPECT_FALSE(IsWindow(main));
-    EXPECT_TRUE(quit);
     EXPECT_FALSE(shelltest::ShellHasIcon(main, kTrayIconId));
-}
-
-TEST(TrayProgram, IconComesBackWhenTheShellRecreatesItsTaskbar) {
-    testenv::Spine spine;
-    ASSERT_TRUE(spine.ok());
-    // A restarted shell has no icons: as if ours had been dropped.
-    TrayRemoveIcon(mainWindow);
-    ASSERT_FALSE(shelltest::ShellHasIcon(mainWindow, kTrayIconId));
-
-    SendMessageA(mainWindow, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(shelltest::ShellHasIcon(mainWindow, kTrayIconId));
 }
