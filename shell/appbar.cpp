@@ -2,7 +2,6 @@
 #include "shell/appbar.h"
 
 #include "app/commands.h"
-#include "app/app.h"
 
 AppBar appBar{};
 

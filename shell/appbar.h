@@ -64,7 +64,7 @@ UINT_PTR AppBarSetSide(int side);
 // A proposed rectangle cut to `thickness` along `side`.
 RECT AppBarCutToThickness(RECT proposal, int side, int thickness);
 // The rectangle the bar takes on a docked side: the whole screen as the shell lets it
-// have it, cut to the side's thickness.
+// have it, cut to the side's thickness. Empty for a side that is not an edge.
 RECT AppBarDockedRect(int side);
 // Where an auto-hiding bar lies when shown, and when hidden at the edge.
 RECT AppBarAutoHideRect(int side, bool hidden);

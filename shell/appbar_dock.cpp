@@ -72,12 +72,14 @@ RECT AppBarCutToThickness(RECT r, int side, int thickness) {
 }
 
 RECT AppBarDockedRect(int side) {
+    if (!IsDockedSide(side)) return RECT{};
     RECT proposal = ScreenRect();
     AppBarMessage(ABM_QUERYPOS, side, 0, &proposal);
     return AppBarCutToThickness(proposal, side, appBar.dock.thickness[side]);
 }
 
 RECT AppBarAutoHideRect(int side, bool hidden) {
+    if (!IsDockedSide(side)) return RECT{};
     const int thickness = appBar.dock.thickness[side];
     RECT r = AppBarCutToThickness(ScreenRect(), side, thickness);
     if (!hidden) return r;
