@@ -78,13 +78,13 @@ SolidIcons::~SolidIcons() {
     for (int i = 0; i < count_; ++i) DestroyIcon(icons_[i]);
 }
 
-HICON SolidIcons::Make(COLORREF colour) {
+HICON SolidIcons::Make(COLORREF colour, int border) {
     HDC screen = GetDC(nullptr);
     HBITMAP colourBits = CreateCompatibleBitmap(screen, kBulbSize, kBulbSize);
     HBITMAP maskBits = CreateBitmap(kBulbSize, kBulbSize, 1, 1, nullptr);
     HDC dc = CreateCompatibleDC(screen);
     const RECT all = {0, 0, kBulbSize, kBulbSize};
-    const RECT inner = {4, 4, kBulbSize - 4, kBulbSize - 4};
+    const RECT inner = {border, border, kBulbSize - border, kBulbSize - border};
 
     HGDIOBJ old = SelectObject(dc, colourBits);
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

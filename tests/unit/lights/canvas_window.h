@@ -23,14 +23,15 @@ private:
     HBRUSH brush_ = nullptr;
 };
 
-// Icons filled with one colour, transparent in a 4-pixel border; destroyed with the set.
+// Icons filled with one colour, transparent in a border `border` pixels wide; destroyed
+// with the set.
 class SolidIcons {
 public:
     SolidIcons() = default;
     ~SolidIcons();
     SolidIcons(const SolidIcons&) = delete;
     SolidIcons& operator=(const SolidIcons&) = delete;
-    HICON Make(COLORREF colour);
+    HICON Make(COLORREF colour, int border = 4);
 
 private:
     HICON icons_[2 * kMaxBulbs] = {};

@@ -68,6 +68,42 @@ TEST_P(Painting, NothingIsPaintedBeforeTheFirstSetOrWithoutIcons) {
     EXPECT_EQ(canvas_.Pixel(16, 16), TestBulbColour(0, 0));
 }
 
+// A lit bulb that covers its whole cell, then dark: nothing of the lit picture stays
+// around the dark one. A cell its window repainted takes the new pixels as background.
+TEST_P(Painting, EachPaintStartsFromTheWindowsOwnPixels) {
+    lightString.bulbCount = 3;
+    for (LONG i = 0; i < 3; ++i) {
+        B(i).x = kBulbSize * i;
+        B(i).y = 0;
+        B(i).icon[0] = icons_.Make(RGB(0, 0, 200));
+        B(i).icon[1] = icons_.Make(RGB(250, 250, 0), 0);
+        B(i).lit = 1;
+    }
+    iconsLoaded = true;
+    PaintString();
+    EXPECT_EQ(canvas_.Pixel(32 + 1, 1), RGB(250, 250, 0));
+    for (LONG i = 0; i < 3; ++i) B(i).lit = 0;
+    PaintString();
+    for (LONG i = 0; i < 3; ++i) {
+        EXPECT_EQ(canvas_.Pixel(kBulbSize * i + 1, 1), kBackground) << i;
+        EXPECT_EQ(canvas_.Pixel(kBulbSize * i + 16, 16), RGB(0, 0, 200)) << i;
+    }
+    // The window paints something new under bulb 1.
+    HDC dc = GetDC(canvas_.hwnd());
+    HBRUSH brush = CreateSolidBrush(RGB(90, 0, 0));
+    const RECT cell = {32, 0, 64, 32};
+    FillRect(dc, &cell, brush);
+    DeleteObject(brush);
+    ReleaseDC(canvas_.hwnd(), dc);
+    for (int n = 0; n < 2; ++n) {
+        B(1).lit = 1 - n;
+        PaintString();
+    }
+    EXPECT_EQ(canvas_.Pixel(32 + 1, 1), RGB(90, 0, 0));
+    EXPECT_EQ(canvas_.Pixel(32 + 16, 16), RGB(0, 0, 200));
+    EXPECT_EQ(canvas_.Pixel(1, 1), kBackground);
+}
+
 // The real catalogue icons land on the same cells in both paths.
 TEST_P(Painting, LoadedBulbSetMatchesItsIconsDrawnAlone) {
     lightString.bulbCount = 20;
