@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "dialogs/dialog_helpers.h"
+#include "dialogs/zoom.h"
 #include "resource.h"
 #include "saver/saver.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 INT_PTR OnInitDialog(HWND dialog) {
     CenterDialog(dialog);
+    ZoomDialogOpen(dialog);
     return TRUE;
 }
 
@@ -25,6 +27,7 @@ INT_PTR OnClose(HWND dialog, int id) {
     // The tick asks never to be warned again.
     settings.WarnMusic = IsDlgButtonChecked(dialog, IDC_WARNMUSIC_NOTAGAIN) == BST_CHECKED ? 0 : 1;
     NoteActivity();
+    ZoomDialogClose(dialog);
     EndDialog(dialog, id == IDOK ? 1 : 0);
     return TRUE;
 }
@@ -37,7 +40,7 @@ INT_PTR OnCtlColor(HDC dc) {
 
 }  // namespace
 
-INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(dialog);
@@ -50,6 +53,5 @@ INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_CTLCOLORSTATIC:
         return OnCtlColor(reinterpret_cast<HDC>(wParam));
     }
-    (void)lParam;
     return FALSE;
 }
