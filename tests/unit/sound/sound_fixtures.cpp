@@ -15,16 +15,17 @@ namespace soundtest {
 
 namespace {
 FakeWinmm* active = nullptr;
-const WinmmCalls real = winmm;
+WinmmCalls saved;   // the table as it was before the stand-in took over
 }  // namespace
 
 FakeWinmm::FakeWinmm() {
     active = this;
+    saved = winmm;
     winmm = {SendString, Devices, PlaySound};
 }
 
 FakeWinmm::~FakeWinmm() {
-    winmm = real;
+    winmm = saved;
     active = nullptr;
 }
 
