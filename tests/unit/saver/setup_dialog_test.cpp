@@ -126,12 +126,12 @@ TEST_F(SetupDialogTest, TheDelayIsReadUpToItsFirstNonDigit) {
 }
 
 TEST_F(SetupDialogTest, ABadDelayIsRefusedAndNothingIsStored) {
+    Click(IDC_SSSETUP_MOUSE_CLICK);
+    SetDlgItemTextA(dialog_, IDC_SSSETUP_MESSAGE, "changed");
+    // One refusal after another: the dialog stays open and usable throughout.
     const char* refused[] = {"61", "0", "-5", "abc", "", "4294967297", "99999999999"};
     for (const char* typed : refused) {
-        Open();
         SetDlgItemTextA(dialog_, IDC_SSSETUP_DELAY, typed);
-        Click(IDC_SSSETUP_MOUSE_CLICK);
-        SetDlgItemTextA(dialog_, IDC_SSSETUP_MESSAGE, "changed");
         SetFocus(GetDlgItem(dialog_, IDOK));
         {
             MessageBoxAnswerer answerer;
@@ -145,8 +145,16 @@ TEST_F(SetupDialogTest, ABadDelayIsRefusedAndNothingIsStored) {
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, IDC_SSSETUP_DELAY)) << typed;
         EXPECT_EQ(Text(IDC_SSSETUP_DELAY), typed) << "the entries stay as typed";
         EXPECT_TRUE(Checked(IDC_SSSETUP_MOUSE_CLICK));
+        EXPECT_EQ(Text(IDC_SSSETUP_MESSAGE), "changed");
         EXPECT_NE(saverSetupTips.tooltip, nullptr) << "the tips stay while the dialog does";
     }
+    // Put right, the same dialog takes it all.
+    SetDlgItemTextA(dialog_, IDC_SSSETUP_DELAY, "3");
+    Press(IDOK);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(settings.SSDelay, 3);
+    EXPECT_EQ(settings.SSMouseClick, 1);
+    EXPECT_STREQ(settings.SSMsg, "changed");
 }
 
 TEST_F(SetupDialogTest, TheMessageIsCutTo31Characters) {
