@@ -211,7 +211,9 @@ TEST_F(SaverWindowTest, MouseMovementEndsItOutsideATwentyPixelBox) {
         {-11, 0, true}, {0, -11, true}, {300, 200, true},
     };
     for (const auto& move : moves) {
-        if (!saverRunning) ASSERT_NE(Start(), nullptr);
+        if (!saverRunning) {
+            ASSERT_NE(Start(), nullptr);
+        }
         const POINT start = saverStartCursor;
         SendMessageA(saverWindow, WM_MOUSEMOVE, 0, MAKELPARAM(start.x + move.dx, start.y + move.dy));
         EXPECT_EQ(!saverRunning, move.ends) << move.dx << ", " << move.dy;
