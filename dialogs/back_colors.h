@@ -11,7 +11,3 @@ constexpr COLORREF kBackColorTable[kBackColorCount] = {
 };
 // Choices offered by the dialog's colour list: BackColor 1 to 6.
 constexpr int kBackColorChoices = kBackColorCount - 1;
-
-// The colour for a BackColor value: 0 is the system's desktop colour, 1..6 come from
-// the table, and anything else (a hand-edited file) is treated as 0.
-COLORREF BackColorValue(LONG backColor);
