@@ -62,6 +62,15 @@ void SetUpCurves(HWND window) {
     curvesReady = true;
 }
 
+// Moves one control point, turning it round once it has passed a bound; the point
+// itself is not pulled back, so it may stand one step outside for one frame.
+void MoveControlPoint(ControlPoint& point, const RECT& bounds) {
+    point.x += point.vx;
+    if (point.x < bounds.left || point.x > bounds.right) point.vx = -point.vx;
+    point.y += point.vy;
+    if (point.y < bounds.top || point.y > bounds.bottom) point.vy = -point.vy;
+}
+
 void DrawCurve(HWND window, const Curve& curve, COLORREF colour) {
     WindowDC dc(window);
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
@@ -77,13 +86,6 @@ void DrawCurve(HWND window, const Curve& curve, COLORREF colour) {
 }  // namespace
 
 COLORREF CurveColour(int i) { return kCurveColours[i]; }
-
-void MoveControlPoint(ControlPoint& point, const RECT& bounds) {
-    point.x += point.vx;
-    if (point.x < bounds.left || point.x > bounds.right) point.vx = -point.vx;
-    point.y += point.vy;
-    if (point.y < bounds.top || point.y > bounds.bottom) point.vy = -point.vy;
-}
 
 void CurvesReset() { curvesReady = false; }
 

@@ -25,5 +25,3 @@ void CurvesReset();
 void CurvesFrame(HWND window);
 // The colour of curve i, fixed by its place in the list.
 COLORREF CurveColour(int i);
-// Moves one control point, turning it round where it has passed a bound.
-void MoveControlPoint(ControlPoint& point, const RECT& bounds);

@@ -41,6 +41,14 @@ void SetUpSparks(HWND window) {
     sparksReady = true;
 }
 
+// Bright while young, then the darker shade, grey, and black in the last two frames.
+COLORREF SparkColour(int kind, int life) {
+    if (life > 10) return kBright[kind];
+    if (life >= 7) return kDim[kind];
+    if (life >= 3) return kGrey;
+    return kBlack;
+}
+
 // Erases one spark, ages it and, while it lives, moves and draws it.
 void StepSpark(HDC dc, Spark& s) {
     SetPixel(dc, s.x, s.y, kBlack);
@@ -68,13 +76,6 @@ void StepSpark(HDC dc, Spark& s) {
 int Clamp(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
 
 }  // namespace
-
-COLORREF SparkColour(int kind, int life) {
-    if (life > 10) return kBright[kind];
-    if (life >= 7) return kDim[kind];
-    if (life >= 3) return kGrey;
-    return kBlack;
-}
 
 void EmitSpark(int x, int y) {
     for (Spark& s : sparks) {

@@ -25,5 +25,3 @@ void SparksReset();
 void SparksFrame(HWND window);
 // Starts one spark at (x, y) in the first free slot; nothing when every slot is busy.
 void EmitSpark(int x, int y);
-// The colour of a spark of this kind with this much life left.
-COLORREF SparkColour(int kind, int life);

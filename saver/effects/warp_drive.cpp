@@ -21,6 +21,11 @@ constexpr COLORREF kStarColours[8] = {
     RGB(0, 0, 255),     RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 255),
 };
 
+// Where a star shows on the screen: a perspective division, truncated toward zero.
+POINT ProjectStar(const Star& star) {
+    return POINT{warpCenterX + kFocalLength * star.x / star.z, warpCenterY + kFocalLength * star.y / star.z};
+}
+
 void DrawStar(HDC dc, const Star& star, COLORREF colour) {
     const POINT p = ProjectStar(star);
     if (star.size == 1) {
@@ -34,10 +39,6 @@ void DrawStar(HDC dc, const Star& star, COLORREF colour) {
 }
 
 }  // namespace
-
-POINT ProjectStar(const Star& star) {
-    return POINT{warpCenterX + kFocalLength * star.x / star.z, warpCenterY + kFocalLength * star.y / star.z};
-}
 
 void SeedStar(Star& star) {
     star.x = RandomMod(warpCenterX + 1);

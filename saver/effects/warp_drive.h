@@ -20,5 +20,3 @@ void WarpReset();
 void SeedStar(Star& star);
 // Erases every star, brings it nearer and draws it again.
 void WarpFrame(HWND window);
-// Where a star shows on the screen.
-POINT ProjectStar(const Star& star);

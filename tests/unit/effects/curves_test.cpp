@@ -60,21 +60,6 @@ TEST(Curves, EndPointsAndTheirRingsStayWhileControlPointsBounceInsideTheBounds) 
     }
 }
 
-TEST(Curves, AControlPointOnABoundGoesOneStepBeyondAndComesBack) {
-    const RECT bounds = {0, 0, 500, 300};
-    ControlPoint p{0, 300, -6, 7};
-    MoveControlPoint(p, bounds);
-    EXPECT_EQ(-6, p.x);
-    EXPECT_EQ(307, p.y);
-    EXPECT_EQ(6, p.vx);
-    EXPECT_EQ(-7, p.vy);
-    MoveControlPoint(p, bounds);
-    EXPECT_EQ(0, p.x);
-    EXPECT_EQ(300, p.y);
-    EXPECT_EQ(6, p.vx);   // inside again: no further turn
-    EXPECT_EQ(-7, p.vy);
-}
-
 TEST(Curves, EachCurveHasTheColourOfItsPlaceAndIsErasedBeforeItMoves) {
     EffectCanvas canvas;
     CurvesReset();

@@ -10,26 +10,6 @@ namespace {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 }
 
-TEST(WarpDrive, ResetSeedsEveryStarInsideTheBox) {
-    std::srand(7);
-    WarpReset();
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) / 2, warpCenterX);
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2, warpCenterY);
-    int bySize[2] = {}, negativeX = 0;
-    for (const Star& s : stars) {
-        ASSERT_LE(std::abs(s.x), warpCenterX);
-        ASSERT_LE(std::abs(s.y), warpCenterY);
-        ASSERT_GE(s.z, 125);
-        ASSERT_LE(s.z, 275);
-        ASSERT_TRUE(s.size == 0 || s.size == 1);
-        ++bySize[s.size];
-        negativeX += s.x < 0;
-    }
-    EXPECT_GT(bySize[0], 50);
-    EXPECT_GT(bySize[1], 50);
-    EXPECT_GT(negativeX, 50);
-}
-
 TEST(WarpDrive, StarsOnTheLineOfSightStayOnTheCentrePixel) {
     EffectCanvas canvas;
     WarpReset();
