@@ -21,13 +21,13 @@ const char* const kPreviewCell[10] = {
     "WWWWWWWWWWW",
     "....SSS....",
     "....SSS....",
-    "...OBBBO...",
+    "....OBO....",
+    "...OHBBO...",
     "..OHBBBBO..",
     "..OHBBBBO..",
     "..OBBBBBO..",
     "...OBBBO...",
-    "....OBO....",
-    ".....O.....",
+    "....OOO....",
 };
 
 void drawPreviewCell(Canvas& c, int left, int top, int outline, int glass, int highlight) {
