@@ -36,6 +36,11 @@ void FillComboFromStrings(HWND combo, UINT first) {
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
+// The closed list shows its choice as large as a list item, icon and all.
+void SetSelectionFieldHeight(HWND combo) {
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kPickerItemHeight);
+}
+
 void SetLabelFromString(HWND dialog, int id, UINT stringId) {
     char text[kListTextChars] = "";
     LoadStringA(appInstance, stringId, text, sizeof text);
@@ -45,6 +50,7 @@ void SetLabelFromString(HWND dialog, int id, UINT stringId) {
 void FillBulbTypes(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_OPT_BULB_TYPE);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(smallFont), FALSE);
+    SetSelectionFieldHeight(list);
     FillComboFromStrings(list, IDS_BULB_TYPE_NAME_FIRST);
     SendMessageA(list, CB_SETCURSEL, settings.BulbType + 1, 0);
     UpdateBulbTypeBoxes(dialog, settings.BulbType + 1);
@@ -134,6 +140,7 @@ INT_PTR OnOptionsInit(HWND dialog) {
     powerAtOpen = settings.Power;
     SetLabelFromString(dialog, IDC_OPT_POWER_LABEL, IDS_POWER_LABEL_FIRST + settings.Power);
     Check(dialog, IDC_OPT_MORE_LIGHTS, !settings.NotSoMany);
+    SetSelectionFieldHeight(GetDlgItem(dialog, IDC_OPT_COLOR));
     FillComboFromStrings(GetDlgItem(dialog, IDC_OPT_COLOR), IDS_OPT_COLOR_ITEM_FIRST);
     SendDlgItemMessageA(dialog, IDC_OPT_COLOR, CB_SETCURSEL, settings.Color + 1, 0);
     const bool filesFound = ShowPlaylist(dialog);
