@@ -259,3 +259,29 @@ TEST_F(OptionsTest, PowerSwitchShowsItsState) {
         EXPECT_TRUE(SameBlock(drawn, 0, 0, wanted, 0, 0, 32, 48)) << power;
     }
 }
+
+TEST_F(OptionsTest, TheClosedListShowsTheChosenBulbLikeAnItem) {
+    Open({{"BulbType", "4"}});      // Bells
+    HWND combo = GetDlgItem(dialog, IDC_OPT_BULB_TYPE);
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetFocus(GetDlgItem(dialog, IDCANCEL));     // the field then shows no highlight
+    RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    testenv::Pump(100);
+    RECT client;
+    GetClientRect(combo, &client);
+    ASSERT_GE(client.bottom, kPickerItemHeight);    // tall enough for the picture
+    Canvas shown(client.right, client.bottom);
+    HDC dc = GetDC(combo);
+    BitBlt(shown.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(combo, dc);
+    // The bulb drawn as a list item draws it, somewhere near the field's top-left corner.
+    Canvas wanted(160, kPickerItemHeight);
+    HICON icon = static_cast<HICON>(LoadImageA(appInstance, "Bell11", IMAGE_ICON, 32, 32, 0));
+    DrawPickerFace(wanted.dc(), RECT{0, 0, 160, kPickerItemHeight}, icon, "", false);
+    DestroyIcon(icon);
+    bool found = false;
+    for (int dy = 0; dy <= 6 && !found; ++dy)
+        for (int dx = 0; dx <= 6 && !found; ++dx)
+            found = SameBlock(shown, 3 + dx, 2 + dy, wanted, 3, 2, 32, 32);
+    EXPECT_TRUE(found);
+}
