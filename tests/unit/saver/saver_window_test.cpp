@@ -131,8 +131,23 @@ TEST_F(SaverWindowTest, ThePointerVanishesOverIt) {
 }
 
 TEST_F(SaverWindowTest, StopPutsTheDesktopAndTheStringBack) {
+    // A white window of another program, under the saver while it runs.
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "SaverTestUnderneath";
+    RegisterClassA(&wc);
+    HWND under = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 300, 300, 200, 100, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(under, nullptr);
+    UpdateWindow(under);
+    testenv::Pump(100);
+    EXPECT_EQ(testenv::ScreenPixel(400, 350), RGB(255, 255, 255));
     HWND window = Start();
     ASSERT_NE(window, nullptr);
+    testenv::Pump(100);
+    EXPECT_EQ(testenv::ScreenPixel(400, 350), kBlack) << "the saver covers it";
     lastActivityTick = GetTickCount() - 600000;
     StopSaver();
     EXPECT_FALSE(saverRunning);
@@ -146,6 +161,8 @@ TEST_F(SaverWindowTest, StopPutsTheDesktopAndTheStringBack) {
     int coloured = 0;
     for (int x = 0; x < width_; x += 4) coloured += testenv::ScreenPixel(x, 16) != kBlack;
     EXPECT_GT(coloured, 0);
+    EXPECT_EQ(testenv::ScreenPixel(400, 350), RGB(255, 255, 255)) << "what lay under the saver shows again";
+    DestroyWindow(under);
     StopSaver();   // a second stop does nothing
     EXPECT_FALSE(saverRunning);
 }
