@@ -18,6 +18,25 @@ Color lampHue(int i) {
     return hueOf(order[i % 6]);
 }
 
+// A lit lamp hanging from a wire point `at`, tilted by `degrees` from
+// straight down; `length` is the length of socket and glass together in pixels.
+void drawHangingLamp(Canvas& c, Vec2 at, double degrees, Color hue, double length) {
+    const double L = length;
+    auto place = [&](const Shape& s) { return rotated(moved(s, at), at, degrees); };
+    Shape socket = place(rect(-0.14 * L, -0.06 * L, 0.14 * L, 0.36 * L, 0.06 * L));
+    Shape glass = place(taper({0, 0.36 * L}, 0.12 * L, {0, 0.6 * L}, 0.23 * L) |
+                        taper({0, 0.6 * L}, 0.23 * L, {0, L}, 0.05 * L));
+    Vec2 centre = at + rotate(Vec2{0, 0.64 * L}, degrees * kPi / 180.0);
+    c.glow(glass, tint(hue, 0.3f), 0.3 * L, 0.7f);
+    c.fill(socket, linear(at + Vec2{-0.14 * L, 0}, at + Vec2{0.14 * L, 0},
+                          {{0.0f, rgb(40, 112, 54)}, {0.3f, rgb(70, 156, 82)}, {1.0f, rgb(12, 46, 20)}}));
+    drawOutline(c, socket, rgb(6, 28, 10), std::max(0.5, 0.05 * L), 0.9f);
+    c.fill(glass, bodyPaint(hue, true, centre, 0.3 * L));
+    drawOutline(c, glass, shade(hue, 0.55f), std::max(0.5, 0.04 * L), litOutlineAlpha(hue));
+    Vec2 gloss = at + rotate(Vec2{-0.08 * L, 0.55 * L}, degrees * kPi / 180.0);
+    drawGloss(c, gloss, 0.035 * L + 0.2, 0.08 * L + 0.3, degrees + 20, 0.45f);
+}
+
 // A sagging wire from hook to hook; returns the points along it.
 std::vector<Vec2> swag(Vec2 from, Vec2 to, double sag, int steps) {
     return bezier(from, {from.x + (to.x - from.x) * 0.3, from.y + sag}, {to.x - (to.x - from.x) * 0.3, to.y + sag}, to,
@@ -31,21 +50,21 @@ void drawWireCurve(Canvas& c, const std::vector<Vec2>& pts, double radius) {
     c.fill(stroke(upper, radius * 0.35), rgb(96, 176, 104), 0.8f);
 }
 
-// A string of swags across the picture with a lamp every `spacing` pixels.
+// A wire hung in swags across the whole picture, each swag carrying
+// `lampsPerSwag` lit lamps in turning colours.
 void drawLightString(Canvas& c, double hookY, double sag, double swagWidth, double lampLength, int lampsPerSwag,
                      double wireRadius) {
     int lamp = 0;
-    std::vector<std::pair<std::vector<Vec2>, int>> swags;
+    std::vector<std::vector<Vec2>> swags;
     for (double x = -swagWidth * 0.25; x < c.width(); x += swagWidth)
-        swags.push_back({swag({x, hookY}, {x + swagWidth, hookY}, sag, 48), 0});
-    for (const auto& s : swags) drawWireCurve(c, s.first, wireRadius);
-    for (const auto& s : swags) {
-        const std::vector<Vec2>& pts = s.first;
+        swags.push_back(swag({x, hookY}, {x + swagWidth, hookY}, sag, 48));
+    for (const std::vector<Vec2>& pts : swags) drawWireCurve(c, pts, wireRadius);
+    for (const std::vector<Vec2>& pts : swags) {
         for (int k = 0; k < lampsPerSwag; k++) {
             size_t i = size_t((k + 0.5) * (pts.size() - 1) / lampsPerSwag);
             Vec2 along = pts[std::min(i + 1, pts.size() - 1)] - pts[i > 0 ? i - 1 : 0];
             double tilt = std::atan2(along.y, along.x) * 180 / kPi * 0.6 + ((lamp % 2) ? 6 : -6);
-            drawHangingLamp(c, pts[i], tilt, lampHue(lamp), lampLength, true);
+            drawHangingLamp(c, pts[i], tilt, lampHue(lamp), lampLength);
             lamp++;
         }
     }
@@ -89,23 +108,6 @@ void drawStars(Canvas& c, const Shape& sky, int count) {
     }
 }
 }  // namespace
-
-void drawHangingLamp(Canvas& c, Vec2 at, double degrees, Color hue, double length, bool lit) {
-    const double L = length;
-    auto place = [&](const Shape& s) { return rotated(moved(s, at), at, degrees); };
-    Shape socket = place(rect(-0.14 * L, -0.06 * L, 0.14 * L, 0.36 * L, 0.06 * L));
-    Shape glass = place(taper({0, 0.36 * L}, 0.12 * L, {0, 0.6 * L}, 0.23 * L) |
-                        taper({0, 0.6 * L}, 0.23 * L, {0, L}, 0.05 * L));
-    Vec2 centre = at + rotate(Vec2{0, 0.64 * L}, degrees * kPi / 180.0);
-    if (lit) c.glow(glass, tint(hue, 0.3f), 0.3 * L, 0.7f);
-    c.fill(socket, linear(at + Vec2{-0.14 * L, 0}, at + Vec2{0.14 * L, 0},
-                          {{0.0f, rgb(40, 112, 54)}, {0.3f, rgb(70, 156, 82)}, {1.0f, rgb(12, 46, 20)}}));
-    drawOutline(c, socket, rgb(6, 28, 10), std::max(0.5, 0.05 * L), 0.9f);
-    c.fill(glass, bodyPaint(hue, lit, centre, 0.3 * L));
-    drawOutline(c, glass, shade(hue, lit ? 0.55f : 0.2f), std::max(0.5, 0.04 * L), lit ? litOutlineAlpha(hue) : 0.85f);
-    Vec2 gloss = at + rotate(Vec2{-0.08 * L, 0.55 * L}, degrees * kPi / 180.0);
-    drawGloss(c, gloss, 0.035 * L + 0.2, 0.08 * L + 0.3, degrees + 20, 0.45f);
-}
 
 void drawOptionsBanner(Canvas& c) {
     const double w = c.width(), h = c.height();

@@ -13,12 +13,8 @@ void drawAboutTitle(Canvas& c);     // 214x39: the name
 
 // Small pictures of the dialogs (dialog_pictures.cpp).
 void drawMusicNote(Canvas& c);                 // 16x16
-void drawFestivePicture(Canvas& c);            // 36x44: a little tree over a present
+void drawFestivePicture(Canvas& c);            // 36x44: a little tree with presents
 void drawPowerSwitch(Canvas& c, bool on);      // 32x48, 16 colours
 void drawPreviewBulbs(Canvas& c);              // 22x20, 16 colours: four bulb cells
-
-// A lamp hanging from a wire point `at`, tilted by `degrees` from straight
-// down; `length` is the length of socket and glass together in pixels.
-void drawHangingLamp(Canvas& c, Vec2 at, double degrees, Color hue, double length, bool lit);
 
 }  // namespace art
