@@ -20,8 +20,7 @@ bool ClickedSincePreviousPoll(int button) {
 }
 
 // Registered afresh at every start; from the second start on the class exists and the
-// call fails harmlessly. Without the "NullCursor" resource the class gets no cursor
-// and the window hides the pointer itself (WM_SETCURSOR).
+// call fails harmlessly. The blank "NullCursor" hides the pointer over the saver.
 void RegisterSaverClass() {
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_SAVEBITS;

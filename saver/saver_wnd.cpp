@@ -79,13 +79,6 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
-// Without the class cursor the window hides the pointer itself.
-LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (GetClassLongPtrA(window, GCLP_HCURSOR)) return DefWindowProcA(window, WM_SETCURSOR, wParam, lParam);
-    SetCursor(nullptr);
-    return TRUE;
-}
-
 }  // namespace
 
 LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -110,8 +103,6 @@ LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 1;
     case WM_SYSCOMMAND:
         return OnSysCommand(window, wParam, lParam);
-    case WM_SETCURSOR:
-        return OnSetCursor(window, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

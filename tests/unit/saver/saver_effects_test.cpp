@@ -32,13 +32,6 @@ const std::set<COLORREF> kPalettes[kSaverTypeCount] = {
 
 }  // namespace
 
-TEST(SaverEffects, TheTableHasAnEffectForEveryTypeButBlankScreen) {
-    for (LONG type = 0; type < kSaverTypeCount; ++type)
-        EXPECT_EQ(SaverEffectFor(type) == nullptr, type == kSaverTypeBlank) << type;
-    EXPECT_EQ(SaverEffectFor(-1), nullptr);
-    EXPECT_EQ(SaverEffectFor(kSaverTypeCount), nullptr);
-}
-
 TEST(SaverEffects, EachTypeDrawsInItsOwnColoursBelowTheString) {
     SaverSpine spine;
     ASSERT_TRUE(spine.ok());
@@ -58,17 +51,6 @@ TEST(SaverEffects, EachTypeDrawsInItsOwnColoursBelowTheString) {
         EXPECT_EQ(drawn.empty(), type == kSaverTypeBlank) << "type " << type;
         StopSaver();
     }
-}
-
-TEST(SaverEffects, OutOfRangeTypesDrawNothing) {
-    SaverSpine spine;
-    ASSERT_TRUE(spine.ok());
-    for (LONG type : {-1L, 7L}) {
-        settings.SSType = type;
-        StartSaver();
-        ASSERT_NE(saverWindow, nullptr);
-        Frames(saverWindow, 3);
-        EXPECT_TRUE(saverRunning);
-        StopSaver();
-    }
+    EXPECT_EQ(SaverEffectFor(-1), nullptr);
+    EXPECT_EQ(SaverEffectFor(kSaverTypeCount), nullptr);
 }
