@@ -40,29 +40,25 @@ std::vector<BYTE> KeyState() {
 
 }  // namespace
 
-TEST_F(FlashEngine, AllTogetherFlipsEveryBulbAtEachStep) {
-    settings.Mode = 2;
-    LoadBulbSet();
-    for (int step = 1; step <= 4; ++step) {
-        Steps(1);
-        EXPECT_EQ(LitBulbs().size(), step % 2 ? 20u : 0u) << "step " << step;
+// All Together flips every bulb, Alternating swaps the halves, None keeps all lit.
+TEST_F(FlashEngine, StepsFlipWholeStrings) {
+    std::vector<LONG> all, odd, even;
+    for (LONG i = 0; i < 20; ++i) {
+        all.push_back(i);
+        (i % 2 ? odd : even).push_back(i);
     }
-}
-
-TEST_F(FlashEngine, AlternatingSwapsTheTwoHalves) {
-    settings.Mode = 4;
-    LoadBulbSet();
-    Steps(1);
-    EXPECT_EQ(LitBulbs(), (std::vector<LONG>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18}));
-    Steps(1);
-    EXPECT_EQ(LitBulbs(), (std::vector<LONG>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19}));
-}
-
-TEST_F(FlashEngine, NoneKeepsEveryBulbLit) {
-    settings.Mode = 0;
-    LoadBulbSet();
-    Steps(3);
-    EXPECT_EQ(LitBulbs().size(), 20u);
+    const struct {
+        LONG mode;
+        std::vector<LONG> afterOne, afterTwo;
+    } cases[] = {{2, all, {}}, {4, even, odd}, {0, all, all}};
+    for (const auto& c : cases) {
+        settings.Mode = c.mode;
+        LoadBulbSet();
+        Steps(1);
+        EXPECT_EQ(LitBulbs(), c.afterOne) << "mode " << c.mode;
+        Steps(1);
+        EXPECT_EQ(LitBulbs(), c.afterTwo) << "mode " << c.mode;
+    }
 }
 
 TEST_F(FlashEngine, ChaseMovesOnePlaceAndWrapsAtTheEnd) {
