@@ -3,6 +3,9 @@
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "lights/bulb_catalogue.h"
+#include "lights/bulb_icons.h"
+#include "lights/string_paint.h"
 #include "saver/saver.h"
 
 LightString lightString;
@@ -17,4 +20,12 @@ HWND DrawingWindow() {
     if (saverWindow && IsWindow(saverWindow)) return saverWindow;
     if (settings.OwnWindow && ownWindow && IsWindow(ownWindow)) return ownWindow;
     return desktopWindow;
+}
+
+void ReleaseLightString() {
+    iconsLoaded = false;
+    for (Bulb& bulb : lightString.bulbs) bulb.icon[0] = bulb.icon[1] = nullptr;
+    BeginBulbIconSet();     // a set that acquires nothing: every cached icon goes
+    EndBulbIconSet();
+    ReleaseStringBackdrop();
 }

@@ -41,6 +41,9 @@ void PaintString();
 void RefreshDesktop();
 // Repaints the shell's taskbar, if there is one.
 void RefreshTaskbar();
+// Lets go of everything the string holds for painting: its icons and the copies of the
+// window beneath it. Painting does nothing until the next LoadBulbSet. For shut-down.
+void ReleaseLightString();
 // Gives the own taskbar window the BackColor background and repaints it.
 void ApplyOwnWindowColor();
 // Creates and shows, or destroys, the own taskbar window as OwnWindow says.

@@ -34,6 +34,18 @@ TEST_F(IconLifetime, ReloadKeepsSharedIconsAndReleasesTheRest) {
     EXPECT_EQ(CachedBulbIconCount(), 2);
 }
 
+TEST_F(IconLifetime, ReleasingTheStringDestroysItsIconsAndStopsPainting) {
+    Load(0, kGreen);
+    const HICON on = B(0).icon[1];
+    ReleaseLightString();
+    EXPECT_FALSE(IconAlive(on));
+    EXPECT_EQ(CachedBulbIconCount(), 0);
+    EXPECT_FALSE(iconsLoaded);
+    EXPECT_EQ(B(0).icon[1], nullptr);
+    LoadBulbSet();
+    EXPECT_TRUE(IconAlive(B(0).icon[1]));
+}
+
 // Each round below loads 24 new icons (two types in the six colours of Colored, off
 // and on) and must release as many: leaked, they exhaust the process's handle tables about 900
 // rounds in (under Wine) and later loads fail.
