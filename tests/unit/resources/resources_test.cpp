@@ -53,7 +53,8 @@ TEST(Resources, EveryBitmapLoadsWithItsSize) {
     const Expect expected[] = {
         {MAKEINTRESOURCEA(1300), 480, 80, 24}, {MAKEINTRESOURCEA(1502), 16, 16, 24},
         {"P1400", 32, 48, 4},                  {"P1401", 32, 48, 4},
-        {"BulbSeq", 22, 20, 4},
+        {"BulbSeq", 22, 20, 4},                {MAKEINTRESOURCEA(1500), 214, 39, 24},
+        {MAKEINTRESOURCEA(1501), 318, 21, 24}, {MAKEINTRESOURCEA(118), 36, 44, 24},
     };
     for (const Expect& e : expected) {
         HBITMAP bitmap = LoadBitmapA(Module(), e.name);
