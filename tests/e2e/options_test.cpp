@@ -99,11 +99,4 @@ TEST(Options, OkWithThePowerOffWarnsUntilToldNotTo) {
     EXPECT_TRUE(e2e::WaitFor([&] { return box.Value("Settings", "WarnPower") == "0"; }));
     EXPECT_EQ(box.Value("Settings", "Power"), "0");
     EXPECT_TRUE(e2e::WaitFor([&] { return VisibleDialogs(box, "Options") == 0; }));
-    // Next time the power is left off, nothing more is said.
-    options = OpenOptions(box);
-    ASSERT_NE(options, nullptr);
-    EXPECT_EQ(e2e::TextOf(GetDlgItem(options, kPowerLabel)), "Off");
-    e2e::PressButton(options, IDOK);
-    EXPECT_TRUE(e2e::WaitFor([&] { return VisibleDialogs(box, "Options") == 0; }));
-    EXPECT_EQ(e2e::WaitForDialog(box.pid(), "Lumenkin v2.1", 1500), nullptr);
 }

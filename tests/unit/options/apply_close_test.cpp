@@ -6,7 +6,6 @@
 #include "app/settings.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/preview.h"
-#include "dialogs/warn_power_dlg.h"
 #include "lights/bulb_catalogue.h"
 #include "options_fixture.h"
 #include "resource.h"
@@ -148,26 +147,4 @@ TEST_F(OptionsTest, QuitEndsTheProgramWithoutSaving) {
     testenv::Pump(100);
     EXPECT_FALSE(IsWindow(mainWindow));
     EXPECT_EQ(testenv::IniText(), before);
-}
-
-TEST(WarnPowerDialog, TheBoxDecidesWhetherToWarnAgain) {
-    for (bool tick : {true, false}) {
-        settings.WarnPower = tick ? 1 : 0;
-        HWND box = CreateDialogParamA(appInstance, "WarnPowerDlg", nullptr, WarnPowerDlgProc, 0);
-        ASSERT_NE(box, nullptr);
-        CheckDlgButton(box, IDC_WARNPOWER_NOTAGAIN, tick ? BST_CHECKED : BST_UNCHECKED);
-        // Any other command leaves it open.
-        SendMessageA(box, WM_COMMAND, IDC_WARNPOWER_NOTAGAIN, 0);
-        EXPECT_EQ(settings.WarnPower, tick ? 1 : 0);
-        SendMessageA(box, WM_COMMAND, tick ? IDOK : IDCANCEL, 0);
-        EXPECT_EQ(settings.WarnPower, tick ? 0 : 1);
-        // Its title line is red on grey.
-        HDC dc = GetDC(box);
-        SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_WARNPOWER_TITLE)));
-        EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
-        EXPECT_EQ(GetBkColor(dc), RGB(192, 192, 192));
-        ReleaseDC(box, dc);
-        DestroyWindow(box);
-    }
 }

@@ -70,6 +70,8 @@ TEST_F(OptionsTest, OpeningShowsEverySetting) {
     EXPECT_GT(SendMessageA(list, LB_GETSEL, 0, 0), 0);
     EXPECT_EQ(SendMessageA(list, LB_GETSEL, 1, 0), 0);
     EXPECT_TRUE(Enabled(dialog, IDC_OPT_PLAYLIST));
+    SendMessageA(dialog, WM_NOWPLAYING, 0, reinterpret_cast<LPARAM>("bells.mid"));
+    EXPECT_EQ(ItemText(dialog, IDC_OPT_NOW_PLAYING), "Playing: bells.mid");
     // Tips over the controls for as long as the dialog is open.
     EXPECT_EQ(optionsTips.dialog, dialog);
     EXPECT_NE(optionsTips.hook, nullptr);
@@ -77,23 +79,16 @@ TEST_F(OptionsTest, OpeningShowsEverySetting) {
 
 TEST_F(OptionsTest, OpeningShowsTheOppositeSettings) {
     MidiFiles files({"carol.mid"});
-    Open({{"Mode", "0"}, {"Color", "-1"}, {"Rate", "4"}, {"BulbType", "-1"}, {"ChangeLights", "1"}, {"Power", "1"},
-          {"Music", "0"}, {"NotSoMany", "1"}, {"ScreenSaver", "0"}, {"Zoom", "0"}, {"Sound", "0"}});
+    Open({{"Mode", "0"}, {"Color", "-1"}, {"BulbType", "-1"}, {"ChangeLights", "1"}, {"Music", "0"},
+          {"NotSoMany", "1"}, {"ScreenSaver", "0"}});
     EXPECT_TRUE(Checked(dialog, IDC_OPT_MODE_FIRST));
     EXPECT_EQ(Item(dialog, IDC_OPT_BULB_TYPE, CB_GETCURSEL), 0);
     EXPECT_EQ(Item(dialog, IDC_OPT_COLOR, CB_GETCURSEL), 0);
-    EXPECT_EQ(ItemText(dialog, IDC_OPT_RATE_NAME), "Very Fast");
-    EXPECT_EQ(ItemText(dialog, IDC_OPT_POWER_LABEL), "On");
-    EXPECT_TRUE(Checked(dialog, IDC_OPT_CHANGE_BULBS));
-    EXPECT_TRUE(Enabled(dialog, IDC_OPT_CHANGE_BULBS));
-    EXPECT_TRUE(Enabled(dialog, IDC_OPT_BROKEN));
+    EXPECT_TRUE(Checked(dialog, IDC_OPT_CHANGE_BULBS) && Enabled(dialog, IDC_OPT_CHANGE_BULBS));
     EXPECT_FALSE(Checked(dialog, IDC_OPT_MORE_LIGHTS));
-    EXPECT_FALSE(Checked(dialog, IDC_OPT_MUSIC));
-    EXPECT_FALSE(Enabled(dialog, IDC_OPT_SAVER_TEST));
-    EXPECT_FALSE(Enabled(dialog, IDC_OPT_SAVER_SETUP));
+    EXPECT_FALSE(Enabled(dialog, IDC_OPT_SAVER_TEST) || Enabled(dialog, IDC_OPT_SAVER_SETUP));
     EXPECT_FALSE(Enabled(dialog, IDC_OPT_PLAYLIST));
     EXPECT_EQ(ItemText(dialog, IDC_OPT_NOW_PLAYING), "Playing: <nothing>");
-    EXPECT_FALSE(Enabled(dialog, IDC_OPT_APPLY));
 }
 
 TEST_F(OptionsTest, WithoutMidiDeviceOrFilesMusicCannotBeChosen) {
@@ -115,13 +110,6 @@ TEST_F(OptionsTest, WithoutMidiFilesTheLabelSaysSo) {
     EXPECT_FALSE(Enabled(dialog, IDC_OPT_PLAYLIST));
     EXPECT_EQ(settings.Music, 0);           // in memory only
     EXPECT_EQ(Ini("Music"), "1");
-}
-
-TEST_F(OptionsTest, TheMusicPlayerReportsIntoTheLabel) {
-    MidiFiles files({"carol.mid"});
-    Open();
-    SendMessageA(dialog, WM_NOWPLAYING, 0, reinterpret_cast<LPARAM>("carol.mid"));
-    EXPECT_EQ(ItemText(dialog, IDC_OPT_NOW_PLAYING), "Playing: carol.mid");
 }
 
 TEST_F(OptionsTest, BulbTypeDecidesBrokenAndChangeBulbs) {
