@@ -1,5 +1,4 @@
-// The icons of the current bulb set: loaded once per name, shared by the bulbs that show
-// them, and destroyed when a new set no longer uses them.
+// The bulb icon cache: one icon per name, shared by the bulbs and freed with its set.
 #pragma once
 #include <windows.h>
 

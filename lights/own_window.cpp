@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "dialogs/back_colors.h"
 #include "lights/light_string.h"
 #include "shell/appbar.h"
 
@@ -17,15 +18,8 @@ bool OwnWindowExists() { return ownWindow && IsWindow(ownWindow); }
 }  // namespace
 
 COLORREF OwnWindowBackColor(LONG backColor) {
-    switch (backColor) {
-    case 1: return RGB(0, 0, 0);
-    case 2: return RGB(127, 127, 127);
-    case 3: return RGB(192, 192, 192);
-    case 4: return RGB(255, 255, 255);
-    case 5: return RGB(0, 0, 127);
-    case 6: return RGB(0, 0, 255);
-    default: return GetSysColor(COLOR_BACKGROUND);   // 0, and anything out of range
-    }
+    if (backColor >= 1 && backColor < kBackColorCount) return kBackColorTable[backColor];
+    return GetSysColor(COLOR_BACKGROUND);   // 0, and anything out of range
 }
 
 void ApplyOwnWindowColor() {

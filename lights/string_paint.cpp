@@ -51,11 +51,11 @@ void PaintStrip(HDC dc, const RECT& strip, const Bulb* bulbs, LONG count, String
     if (offscreen) {
         BitBlt(dc, strip.left, strip.top, width, height, frame.dc, 0, 0, SRCCOPY);
     } else {
+        // Bulb by bulb, each cell whole, so no bulb is ever seen half drawn.
         for (LONG i = 0; i < count; ++i) {
             const Bulb& bulb = bulbs[i];
-            BitBlt(dc, bulb.x, bulb.y, kBulbSize, kBulbSize, backdrop.background.dc, bulb.x - strip.left,
-                   bulb.y - strip.top, SRCCOPY);
-            DrawBulb(dc, bulb, 0, 0);
+            BitBlt(dc, bulb.x, bulb.y, kBulbSize, kBulbSize, frame.dc, bulb.x - strip.left, bulb.y - strip.top,
+                   SRCCOPY);
         }
     }
     BitBlt(backdrop.shown.dc, 0, 0, width, height, frame.dc, 0, 0, SRCCOPY);

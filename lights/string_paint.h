@@ -19,9 +19,9 @@ void DrawBulbs(HDC dc, const Bulb* bulbs, LONG count);
 
 // Paints the bulbs over their background into `strip` of the DC (bulb positions are
 // relative to the DC's origin). A cell that no longer shows what the last paint left
-// was repainted by its window, so its pixels become the new background. Offscreen:
-// the strip is composed in memory and written in one piece; otherwise each cell's
-// background and then its icon are drawn straight onto the DC.
+// was repainted by its window, so its pixels become the new background. The bulbs are
+// composed in memory; offscreen, the strip is written in one piece, otherwise bulb by
+// bulb.
 void PaintStrip(HDC dc, const RECT& strip, const Bulb* bulbs, LONG count, StringBackdrop& backdrop,
                 bool offscreen);
 

@@ -1,5 +1,4 @@
-// Benchmarks of the light string, run by scripts/bench-lights (disabled in normal test runs):
-// the cost of one flash step with 80 bulbs in each paint path, and bulb-set reloads.
+// Light string benchmarks for scripts/bench-lights (disabled in ordinary test runs).
 #include <cstdio>
 
 #include "app/app.h"

@@ -1,5 +1,4 @@
-// The flash engine: each mode over several steps, the idle throttle, the five-minute
-// change of a random bulb type, the keyboard lights and the flash timer.
+// The flash engine: modes, idle throttle, five-minute change, keyboard lights, timer.
 #include "app/app.h"
 #include "app/commands.h"
 #include "canvas_window.h"

@@ -1,5 +1,4 @@
-// Shared set-up of the light string tests: known settings, a string of known length,
-// and everything put back afterwards.
+// Shared set-up of the light string tests: known settings, restored afterwards.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
