@@ -107,6 +107,7 @@ void ShutdownCleanup(HWND window) {
         ownWindow = nullptr;
     }
     TrayRemoveIcon(window);
+    ReleaseLightString();
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
