@@ -131,7 +131,7 @@ INT_PTR OnOptionsInit(HWND dialog) {
     Check(dialog, IDC_OPT_BROKEN, settings.Broken);
     Check(dialog, IDC_OPT_CHANGE_BULBS, settings.ChangeLights);
     FillBulbTypes(dialog);
-    FillComboFromStrings(GetDlgItem(dialog, IDC_OPT_SAVER_TYPE), IDS_SAVER_TYPE_FIRST);
+    FillComboFromStrings(GetDlgItem(dialog, IDC_OPT_SAVER_TYPE), IDS_SAVER_TYPE_NAME_FIRST);
     SendDlgItemMessageA(dialog, IDC_OPT_SAVER_TYPE, CB_SETCURSEL, settings.SSType, 0);
     AddAboutToSystemMenu(dialog);
     ShowMusicChoice(dialog);

@@ -159,5 +159,4 @@
 #define IDS_OPT_NO_MUSIC_SELECTED   3614
 #define IDS_OPT_SWITCH_PICTURE_MISSING 3615 // "could not load bitmap"
 #define IDS_OPT_COLOR_ITEM_FIRST    3620    // 3620..3630: colour list items "icon:label"
-#define IDS_SAVER_TYPE_FIRST        3800    // 3800..3806: "Falling Snow" .. "Sparks!"
 #define IDS_OPT_VERSION             9000    // "2..1"

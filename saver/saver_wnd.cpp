@@ -12,8 +12,14 @@ namespace {
 
 bool HasMessage() { return settings.SSMsg[0] != '\0'; }
 
+// The effect set up when the window opened. SSType may change while the saver runs (the
+// Options dialog's Test button, or Cancel reloading the file); frames must keep going to
+// the effect that was reset, or they would draw from state that was never set up.
+int runningType = -1;
+
 LRESULT OnCreate(HWND window) {
-    if (const SaverEffect* effect = SaverEffectFor(settings.SSType)) effect->Reset();
+    runningType = settings.SSType;
+    if (const SaverEffect* effect = SaverEffectFor(runningType)) effect->Reset();
     SetTimer(window, kSaverTimerId, kSaverFrameMs, nullptr);
     GetCursorPos(&saverStartCursor);
     return 1;
@@ -37,7 +43,7 @@ LRESULT OnPaint(HWND window) {
     HDC dc = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
-    if (settings.SSType == kSaverTypeSnow && HasMessage())
+    if (runningType == kSaverTypeSnow && HasMessage())
         DrawSaverMessage(dc, client, bigFont, settings.SSMsg, SaverMessagePlace::Bottom);
     DrawSaverTitle(window, dc);
     EndPaint(window, &ps);
@@ -46,11 +52,11 @@ LRESULT OnPaint(HWND window) {
 
 // Every other effect erases with black, so its message is painted over each frame.
 LRESULT OnTimer(HWND window) {
-    if (const SaverEffect* effect = SaverEffectFor(settings.SSType)) effect->Frame(window);
+    if (const SaverEffect* effect = SaverEffectFor(runningType)) effect->Frame(window);
     HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    if (settings.SSType != kSaverTypeSnow && HasMessage())
+    if (runningType != kSaverTypeSnow && HasMessage())
         DrawSaverMessage(dc, client, bigFont, settings.SSMsg, SaverMessagePlace::Centre);
     DrawSaverTitle(window, dc);
     ReleaseDC(window, dc);

@@ -26,14 +26,16 @@ ensure_packages() {
 # ensure_prefix DIR: a Wine prefix that reports Windows 98 and shows no stray systray window.
 ensure_prefix() {
   export WINEPREFIX=$1
-  if [ ! -f "$WINEPREFIX/.lumenkin-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.lumenkin-ready-2" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v ShowSystray /d n /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    # Xvfb runs no window manager; Wine would wait for one each time a window is hidden.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.lumenkin-ready"
+    touch "$WINEPREFIX/.lumenkin-ready-2"
   fi
 }
 

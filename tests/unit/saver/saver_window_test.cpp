@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/settings.h"
 #include "lights/light_string.h"
+#include "saver/effects/warp_drive.h"
 #include "saver/saver.h"
 #include "saver_test_util.h"
 
@@ -294,4 +295,18 @@ TEST_F(SaverWindowTest, FallingSnowShowsItsMessageOnceAtTheBottom) {
     EXPECT_EQ(Capture(window).Count(BottomBand(), kRed), 0u);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(Capture(window).Count(BottomBand(), kRed), red);
+}
+
+TEST_F(SaverWindowTest, FramesStayWithTheEffectItOpenedWithWhenTheTypeChanges) {
+    // The Options dialog may change SSType while the saver runs (Test, or Cancel
+    // reloading the file); the next frames must not go to an effect never set up.
+    settings.SSType = 5;   // Blank Screen
+    settings.SSMsg[0] = '\0';
+    HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    for (Star& star : stars) star.z = 0;   // a Warp Drive that was never reset
+    settings.SSType = 1;
+    Frames(window, 3);
+    EXPECT_EQ(Capture(window).Count(MiddleBand(), kBlack),
+              static_cast<size_t>(width_) * 120u);
 }
