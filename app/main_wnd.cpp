@@ -27,10 +27,7 @@ LRESULT OnDestroy() {
 }
 
 LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    PaintFrame(window, dc, 2);
-    EndPaint(window, &ps);
+    PaintFramedWindow(window);
     return 1;
 }
 

@@ -13,6 +13,13 @@ void CenterDialog(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+void PaintFramedWindow(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    PaintFrame(window, dc, 2);
+    EndPaint(window, &ps);
+}
+
 void PaintFrame(HWND window, HDC dc, int depth) {
     RECT r;
     GetClientRect(window, &r);

@@ -27,10 +27,7 @@ namespace {
 constexpr COLORREF kDialogGrey = RGB(192, 192, 192);
 
 INT_PTR OnPaint(HWND dialog) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(dialog, &ps);
-    PaintFrame(dialog, dc, 2);
-    EndPaint(dialog, &ps);
+    PaintFramedWindow(dialog);
     DrawPreview(dialog, IDC_OPT_PREVIEW, previewPattern);
     return TRUE;
 }

@@ -53,9 +53,9 @@ void ScrollToFirstTicked(HWND list) {
 
 bool FillPlaylist(HWND dialog, int listId) {
     std::string pattern = ProgramFolder() + kMidiPattern;
-    std::vector<char> spec(pattern.begin(), pattern.end());
-    spec.resize(pattern.size() + MAX_PATH, '\0');   // the call may write into it
-    DlgDirListA(dialog, spec.data(), listId, 0, DDL_READONLY);
+    std::vector<char> pathBuffer(pattern.begin(), pattern.end());
+    pathBuffer.resize(pattern.size() + MAX_PATH, '\0');   // the call may write into it
+    DlgDirListA(dialog, pathBuffer.data(), listId, 0, DDL_READONLY);
     HWND list = GetDlgItem(dialog, listId);
     if (SendMessageA(list, LB_GETCOUNT, 0, 0) <= 0) return false;
     TickPlaylistEntries(list);

@@ -16,10 +16,7 @@ INT_PTR OnInitDialog(HWND dialog) {
 }
 
 INT_PTR OnPaint(HWND dialog) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(dialog, &ps);
-    PaintFrame(dialog, dc, 2);
-    EndPaint(dialog, &ps);
+    PaintFramedWindow(dialog);
     return TRUE;
 }
 
