@@ -20,7 +20,7 @@ ensure_packages() {
   local sudo=""
   [ "$(id -u)" = 0 ] || sudo=sudo
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # ensure_prefix DIR: a Wine prefix that reports Windows 98 and shows no stray systray window.
