@@ -20,9 +20,8 @@ int PixelsOtherThan(HDC screen, int left, int top, COLORREF colour) {
 TEST(OwnWindow, BulbsAreDrawnInATopBarInTheBackColourAndNotOnTheDesktop) {
     const int width = GetSystemMetrics(SM_CXSCREEN), bulbs = width / 32, otherBar = 40;
     const COLORREF screenColour = RGB(0, 160, 0), blue = RGB(0, 0, 255);
-
-    // Another bar already holds the top 40 pixels, so the program's bar docks below them and
-    // the desktop strip where the bulbs would otherwise go stays in view.
+    // Another bar holds the top 40 pixels, so the program's bar docks below them and the
+    // desktop strip where the bulbs would otherwise go stays in view.
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
     wc.lpszClassName = "lmkE2eTopBar";
@@ -38,30 +37,20 @@ TEST(OwnWindow, BulbsAreDrawnInATopBarInTheBackColourAndNotOnTheDesktop) {
     SHAppBarMessage(ABM_SETPOS, &other);
     struct Unregister {
         APPBARDATA* bar;
-        ~Unregister() {
-            SHAppBarMessage(ABM_REMOVE, bar);
-            DestroyWindow(bar->hWnd);
-        }
+        ~Unregister() { SHAppBarMessage(ABM_REMOVE, bar), DestroyWindow(bar->hWnd); }
     } unregister{&other};
-    // Nothing repaints the bare screen: whatever lands on it outside the bar stays visible.
-    e2e::FillScreen(screenColour);
+    e2e::FillScreen(screenColour);  // nothing repaints the bare screen
 
     e2e::Sandbox box;
     box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nOwnWindow=1\r\nBackColor=6\r\n"
                      "NotSoMany=0\r\nMissingBulbs=0\r\nPower=1\r\n");
     ASSERT_TRUE(box.Start());
     HWND bar = nullptr;
-    ASSERT_TRUE(e2e::WaitFor([&] {
-        bar = FindWindowA("lmkAppBarwClass", nullptr);
-        return bar && IsWindowVisible(bar);
-    }));
+    ASSERT_TRUE(e2e::WaitFor([&] { return (bar = FindWindowA("lmkAppBarwClass", nullptr)) && IsWindowVisible(bar); }));
     RECT r;
     GetWindowRect(bar, &r);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, otherBar);
-    EXPECT_EQ(r.right, width);
-    EXPECT_EQ(r.bottom, otherBar + 32);
-
+    EXPECT_TRUE(r.left == 0 && r.top == otherBar && r.right == width && r.bottom == otherBar + 32)
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     // A bulb in every cell of the bar, on the BackColor background; nothing outside the bar.
     HDC screen = GetDC(nullptr);
     EXPECT_TRUE(e2e::WaitFor([&] {
@@ -77,4 +66,5 @@ TEST(OwnWindow, BulbsAreDrawnInATopBarInTheBackColourAndNotOnTheDesktop) {
     }
     EXPECT_GT(background, 0) << "no BackColor pixel in the bar";
     ReleaseDC(nullptr, screen);
+    box.Stop();
 }
