@@ -34,7 +34,9 @@ TEST(Tray, MouseRulesMenuAndCommands) {
         ASSERT_EQ(items.size(), 6u);
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(items[i].id, ids[i]);
-            if (ids[i]) EXPECT_EQ((items[i].state & MF_GRAYED) != 0, i == 0 || (i == 3 && open == 1)) << i;
+            if (ids[i]) {
+                EXPECT_EQ((items[i].state & MF_GRAYED) != 0, i == 0 || (i == 3 && open == 1)) << i;
+            }
         }
     }
     EXPECT_TRUE(rec.commands.empty());  // closed without a choice
