@@ -1,12 +1,11 @@
-// The MCI player: its command strings, aliases, guards and error texts.
+// The MCI player: command strings, guards, error texts, the next-song rule and notifications.
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "sound_fixtures.h"
-#include "sound/music.h"
-#include "support/test_env.h"
 
 using namespace soundtest;
+using testenv::ReadIni;
+using testenv::WriteIni;
 
 namespace {
 
@@ -24,54 +23,53 @@ protected:
         testenv::Pump();
         testenv::RemoveIni();
     }
-    std::string Alias(int counter) const { return "music" + std::to_string(counter); }
-
+    // The song each MIDIPlayNext opens ("" when it opens none).
+    Strings PlayNext(int times) {
+        Strings opened;
+        for (int i = 0; i < times; ++i) {
+            fake.commands.clear();
+            MIDIPlayNext(window);
+            std::string song;
+            for (auto& c : fake.commands)
+                if (c.command.rfind("open ", 0) == 0) song = currentSong;
+            opened.push_back(song);
+        }
+        return opened;
+    }
     FakeWinmm fake;
-    SongFiles songs{{"alpha.mid", "beta.mid"}};
+    SongFiles songs{{"alpha.mid", "beta.mid", "gamma.mid"}};
     HWND window = nullptr;
 };
 
-TEST_F(Player, StartOpensTheShortPathUnderANewAliasAndPlaysWithNotify) {
-    const int counter = midiAliasCounter;
+std::string Open(const std::string& song, int alias) {
+    return "open sequencer!" + ShortPathOf(ProgramFolder() + song) + " alias music" + std::to_string(alias);
+}
+
+TEST_F(Player, CommandStringsInOrder) {
+    EXPECT_FALSE(MIDIStop());   // nothing plays: no stop
+    const int n = midiAliasCounter;
     ASSERT_TRUE(MIDIStart(window, "alpha.mid"));
-    const std::string alias = Alias(counter + 1);
-    ASSERT_EQ(fake.commands.size(), 2u);
-    EXPECT_EQ(fake.commands[0].command, "open sequencer!" + ShortPathOf(ProgramFolder() + "alpha.mid") + " alias " + alias);
-    EXPECT_EQ(fake.commands[0].window, window);
-    EXPECT_EQ(fake.commands[1].command, "play " + alias + " from 0 notify");
-    EXPECT_EQ(fake.commands[1].window, window);
     EXPECT_TRUE(bPlaying);
-    EXPECT_FALSE(bClosing);
     EXPECT_EQ(currentSong, "alpha.mid");
-    EXPECT_EQ(midiAlias, alias);
-}
-
-TEST_F(Player, StopClosesTheCurrentAliasOnlyWhenSomethingPlays) {
-    EXPECT_FALSE(MIDIStop());
-    EXPECT_TRUE(fake.commands.empty());
-
-    ASSERT_TRUE(MIDIStart(window, "alpha.mid"));
-    const std::string alias = midiAlias;
-    const int counter = midiAliasCounter;
-    fake.commands.clear();
     EXPECT_TRUE(MIDIStop());
-    ASSERT_EQ(fake.commands.size(), 2u);
-    EXPECT_EQ(fake.commands[0].command, "stop " + alias);
-    EXPECT_EQ(fake.commands[0].window, nullptr);
-    EXPECT_EQ(fake.commands[1].command, "close " + alias);
-    EXPECT_EQ(fake.commands[1].window, nullptr);
-    EXPECT_EQ(midiAliasCounter, counter);
-    EXPECT_FALSE(bPlaying);
-    EXPECT_FALSE(bClosing);
-
-    fake.commands.clear();
     EXPECT_FALSE(MIDIStop());
-    EXPECT_TRUE(fake.commands.empty());
+    const std::string a = "music" + std::to_string(n + 1);
+    EXPECT_EQ(fake.Texts(), (Strings{Open("alpha.mid", n + 1), "play " + a + " from 0 notify", "stop " + a, "close " + a}));
+    for (size_t i = 0; i < fake.commands.size(); ++i) EXPECT_EQ(fake.commands[i].window, i < 2 ? window : nullptr) << i;
+    EXPECT_FALSE(bPlaying || bClosing);
+
+    // A new song from the list closes the previous alias before opening the next.
+    WritePlaylist({"alpha.mid", "beta.mid"});
+    MIDIPlayNext(window);
+    fake.commands.clear();
+    MIDIPlayNext(window);
+    const std::string c = "music" + std::to_string(n + 2), d = "music" + std::to_string(n + 3);
+    EXPECT_EQ(fake.Texts(), (Strings{"stop " + c, "close " + c, Open("beta.mid", n + 3), "play " + d + " from 0 notify"}));
 }
 
-TEST_F(Player, EmptyNamesAndMissingFilesStartNothingAndSayNothing) {
-    const int counter = midiAliasCounter;
-    const auto boxes = AnswerMessageBoxes([&] {
+TEST_F(Player, Guards) {
+    const int n = midiAliasCounter;
+    auto boxes = AnswerMessageBoxes([&] {
         EXPECT_FALSE(MIDIStart(window, ""));
         EXPECT_FALSE(MIDIStart(window, nullptr));
         EXPECT_FALSE(MIDIStart(window, "gone.mid"));
@@ -79,65 +77,126 @@ TEST_F(Player, EmptyNamesAndMissingFilesStartNothingAndSayNothing) {
     });
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(fake.commands.empty());
-    EXPECT_EQ(midiAliasCounter, counter);
-    EXPECT_FALSE(bPlaying);
-}
+    EXPECT_EQ(midiAliasCounter, n);
 
-TEST_F(Player, StartInTheWrongStateIsRefusedWithAMessage) {
     ASSERT_TRUE(MIDIStart(window, "alpha.mid"));
     fake.commands.clear();
-    auto boxes = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Lumenkin v2.1|MIDIStart called while still bPlaying");
-    EXPECT_EQ(currentSong, "alpha.mid");
-
+    boxes = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
     bPlaying = false;
     bClosing = true;
-    boxes = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
+    auto more = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
     bClosing = false;
     bPlaying = true;
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Lumenkin v2.1|MIDIStart called while still bClosing");
+    boxes.insert(boxes.end(), more.begin(), more.end());
+    EXPECT_EQ(boxes, (Strings{"Lumenkin v2.1|MIDIStart called while still bPlaying",
+                              "Lumenkin v2.1|MIDIStart called while still bClosing"}));
     EXPECT_TRUE(fake.commands.empty());
+    EXPECT_EQ(currentSong, "alpha.mid");
+
+    SongFiles present{{"present.mid"}};
+    EXPECT_TRUE(FileExists((ProgramFolder() + "present.mid").c_str()));
+    for (std::string path : {ProgramFolder() + "absent.mid", ProgramFolder(), std::string()})
+        EXPECT_FALSE(FileExists(path.c_str())) << path;
 }
 
-TEST_F(Player, AFailedCommandPutsMcisErrorTextAfterTheSongName) {
+TEST_F(Player, AFailedCommandShowsMcisTextAfterTheSongUntilASongPlays) {
     LabelWindow label;
     WritePlaylist({"alpha.mid", "beta.mid"});
-    fake.failures["open"] = MCIERR_INVALID_DEVICE_NAME;
-    fake.failures["play"] = MCIERR_DEVICE_NOT_READY;
+    const std::string badName = MciErrorText(MCIERR_INVALID_DEVICE_NAME), notReady = MciErrorText(MCIERR_DEVICE_NOT_READY);
+    EXPECT_FALSE(badName.empty());
+    EXPECT_NE(badName, notReady);
+    fake.failures = {{"open", MCIERR_INVALID_DEVICE_NAME}, {"play", MCIERR_DEVICE_NOT_READY}};
     MIDIPlayNext(window);
-    // The song counts as playing all the same; the open's failure is the cause shown.
-    EXPECT_TRUE(bPlaying);
-    const std::string error = MciErrorText(MCIERR_INVALID_DEVICE_NAME);
-    EXPECT_FALSE(error.empty());
-    EXPECT_NE(error, MciErrorText(MCIERR_DEVICE_NOT_READY));
-    ASSERT_FALSE(label.texts.empty());
-    EXPECT_EQ(label.texts.back(), "alpha.mid (" + error + ")");
-
+    EXPECT_TRUE(bPlaying);   // counts as playing; the first failure is the cause shown
     label.texts.clear();
     MIDIShowCurrent();
-    ASSERT_EQ(label.texts.size(), 1u);
-    EXPECT_EQ(label.texts[0], "alpha.mid (" + error + ")");
-
-    // Only the play fails: its text is shown.
+    EXPECT_EQ(label.texts, Strings{"alpha.mid (" + badName + ")"});
     fake.failures.erase("open");
     MIDIPlayNext(window);
-    EXPECT_EQ(label.texts.back(), "beta.mid (" + MciErrorText(MCIERR_DEVICE_NOT_READY) + ")");
-
-    // The next song that opens and plays clears the error.
+    EXPECT_EQ(label.texts.back(), "beta.mid (" + notReady + ")");
     fake.failures.clear();
     MIDIPlayNext(window);
     EXPECT_EQ(label.texts.back(), "alpha.mid");
     EXPECT_TRUE(currentSongError.empty());
 }
 
-TEST(FileExists, TellsFilesFromFoldersAndMissingPaths) {
-    SongFiles songs{{"present.mid"}};
-    EXPECT_TRUE(FileExists((ProgramFolder() + "present.mid").c_str()));
-    EXPECT_FALSE(FileExists((ProgramFolder() + "absent.mid").c_str()));
-    EXPECT_FALSE(FileExists(ProgramFolder().c_str()));
-    EXPECT_FALSE(FileExists(""));
+TEST_F(Player, NextSongRule) {
+    WritePlaylist({"alpha.mid", "beta.mid", "gamma.mid"});
+    EXPECT_EQ(PlayNext(4), (Strings{"alpha.mid", "beta.mid", "gamma.mid", "alpha.mid"}));   // wraps
+    EXPECT_EQ(ReadIni(kMusicSection, "Current"), "1");
+    WritePlaylist({"beta.mid"});
+    EXPECT_EQ(PlayNext(2), (Strings{"beta.mid", "beta.mid"}));
+    // A "Current" beyond a shortened list, or unusable, starts at the first entry.
+    WritePlaylist({"alpha.mid", "beta.mid"});
+    for (const char* current : {"2", "5", "-4", "junk", static_cast<const char*>(nullptr)}) {
+        WriteIni(kMusicSection, "Current", current);
+        EXPECT_EQ(PlayNext(1)[0], "alpha.mid") << (current ? current : "missing");
+    }
+    // Without a usable count the first entry is still tried.
+    WritePlaylist({"gamma.mid"});
+    for (const char* count : {"0", "", "none", static_cast<const char*>(nullptr)}) {
+        WriteIni(kMusicSection, "NumEntries", count);
+        EXPECT_EQ(PlayNext(1)[0], "gamma.mid") << (count ? count : "missing");
+    }
+    WriteIni(kMusicSection, "MIDI1", nullptr);
+    EXPECT_EQ(PlayNext(1)[0], "");
+    EXPECT_FALSE(bPlaying);
+    // An entry that cannot start is passed over by the next start, unannounced.
+    LabelWindow label;
+    WritePlaylist({"alpha.mid", "gone.mid", "gamma.mid"});
+    PlayNext(1);
+    label.texts.clear();
+    EXPECT_EQ(PlayNext(1)[0], "");
+    EXPECT_EQ(label.texts, Strings{"<nothing>"});
+    EXPECT_EQ(PlayNext(1)[0], "gamma.mid");
+}
+
+TEST_F(Player, NotifyRules) {
+    LabelWindow label;
+    WritePlaylist({"alpha.mid", "beta.mid", "gamma.mid"});
+    MIDIPlayNext(window);
+    EXPECT_EQ(label.texts, Strings{"alpha.mid"});
+    // Success: "<nothing>" for a moment, then the next song.
+    label.texts.clear();
+    MIDINotify(window, MCI_NOTIFY_SUCCESSFUL);
+    EXPECT_EQ(label.texts.front(), "<nothing>");
+    EXPECT_EQ(label.texts.back(), "beta.mid");
+    // Any other outcome only clears the label; nothing counts while closing.
+    for (WPARAM code : {MCI_NOTIFY_ABORTED, MCI_NOTIFY_SUPERSEDED, MCI_NOTIFY_FAILURE}) {
+        label.texts.clear();
+        fake.commands.clear();
+        MIDINotify(window, code);
+        bClosing = true;
+        MIDINotify(window, MCI_NOTIFY_SUCCESSFUL);
+        MIDINotify(window, code);
+        bClosing = false;
+        EXPECT_EQ(label.texts, Strings{"<nothing>"}) << code;
+        EXPECT_TRUE(fake.commands.empty()) << code;
+        EXPECT_TRUE(bPlaying);
+    }
+    label.texts.clear();
+    MIDIShowCurrent();
+    EXPECT_EQ(label.texts, Strings{"beta.mid"});
+
+    // The abort MCI reports for a song replaced by the next must not blank the new one's label.
+    MIDIPlayNext(window);
+    testenv::Pump(100);
+    EXPECT_EQ(label.texts.back(), "gamma.mid");
+    // After a stop, a success still on its way for the stopped song starts nothing.
+    MIDIStop();
+    EXPECT_EQ(label.texts.back(), "<nothing>");
+    fake.commands.clear();
+    MIDINotify(window, MCI_NOTIFY_SUCCESSFUL);
+    EXPECT_TRUE(fake.commands.empty());
+    EXPECT_FALSE(bPlaying);
+
+    // The label is sent only while the dialog is open.
+    label.texts.clear();
+    optionsDialog = nullptr;
+    MIDIShowPlaying("alpha.mid");
+    MIDIShowCurrent();
+    optionsDialog = label.window;
+    EXPECT_TRUE(label.texts.empty());
 }
 
 }  // namespace

@@ -1,0 +1,187 @@
+// The music in the running program and its Options dialog, the key click, and the generated files.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <memory>
+
+#include "resource.h"
+#include "sound/sound_effects.h"
+#include "sound_fixtures.h"
+
+using namespace soundtest;
+
+namespace {
+
+constexpr UINT kClick = SND_ASYNC | SND_NODEFAULT | SND_MEMORY;
+
+TEST(StartUp, DeviceMusicAndPowerDecideTheFirstSong) {
+    struct Case { UINT devices; const char *music, *power; bool plays; } cases[] = {
+        {0, "1", "1", false}, {1, "0", "1", false}, {1, "1", "0", false}, {1, "1", "1", true}};
+    for (const Case& c : cases) {
+        FakeWinmm fake;
+        fake.devices = c.devices;
+        StartedWithMusic run(fake, c.music, c.power);
+        ASSERT_TRUE(run.ok);
+        EXPECT_EQ(midiDevicePresent, static_cast<int>(c.devices));
+        EXPECT_EQ(bPlaying, c.plays) << c.devices << c.music << c.power;
+        EXPECT_EQ(testenv::ReadIni(kSettingsSection, "Music"), c.music);   // off without a device for this run only
+        if (!c.devices) { EXPECT_EQ(settings.Music, 0); }
+        if (!c.plays) { EXPECT_TRUE(fake.commands.empty()); continue; }
+        // The list goes on after the entry started last; the main window gets the notifications.
+        EXPECT_EQ(currentSong, "beta.mid");
+        EXPECT_EQ(fake.commands.at(1).window, mainWindow);
+        SendMessageA(mainWindow, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
+        EXPECT_EQ(currentSong, "alpha.mid");
+        // Removing the lights stops the music.
+        const std::string alias = midiAlias;
+        fake.commands.clear();
+        SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+        EXPECT_EQ(fake.Texts(), (Strings{"stop " + alias, "close " + alias}));
+    }
+}
+
+class OptionsMusic : public ::testing::Test {
+protected:
+    void Open(const char* music) {
+        TearDown();
+        fake.devices = 1;
+        run = std::make_unique<StartedWithMusic>(fake, music, "1");
+        ASSERT_TRUE(run->ok);
+        dialog = CreateDialogParamA(appInstance, "OptionsDlg", mainWindow, OptionsDlgProc, 0);
+        ASSERT_NE(dialog, nullptr);
+        testenv::Pump();
+        fake.commands.clear();
+    }
+    void TearDown() override {
+        if (dialog) DestroyWindow(dialog);
+        dialog = nullptr;
+        testenv::Pump();
+        run.reset();
+    }
+    std::string Label() {
+        char text[256] = "";
+        GetDlgItemTextA(dialog, IDC_OPT_NOW_PLAYING, text, sizeof text);
+        return text;
+    }
+    void Click(int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+    void Apply() { SendMessageA(dialog, WM_COMMAND, IDC_OPT_APPLY, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OPT_APPLY))); }
+    FakeWinmm fake;
+    std::unique_ptr<StartedWithMusic> run;
+    HWND dialog = nullptr;
+};
+
+TEST_F(OptionsMusic, LabelAndApplyRestartRule) {
+    Open("1");
+    EXPECT_EQ(Label(), "Playing: beta.mid");
+    SendMessageA(mainWindow, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
+    EXPECT_EQ(Label(), "Playing: alpha.mid");
+    fake.commands.clear();
+    Apply();   // nothing changed: the song plays on
+    EXPECT_TRUE(fake.commands.empty());
+    const std::string alias = midiAlias;
+    Click(IDC_OPT_MUSIC);
+    Apply();
+    EXPECT_EQ(fake.Texts(), (Strings{"stop " + alias, "close " + alias}));
+    EXPECT_EQ(Label(), "Playing: <nothing>");
+    // Switched on: the list starts over from its first entry.
+    Open("0");
+    Click(IDC_OPT_MUSIC);
+    Apply();
+    EXPECT_EQ(fake.commands.size(), 2u);
+    EXPECT_EQ(currentSong, "alpha.mid");
+    EXPECT_EQ(testenv::ReadIni(kMusicSection, "Current"), "1");
+    EXPECT_EQ(Label(), "Playing: alpha.mid");
+}
+
+TEST_F(OptionsMusic, KeyClickStopsThePreviousAndNeedsSound) {
+    Open("0");
+    settings.Sound = 1;
+    PlaySoundEffect("Keyclick");   // resource names match without regard to case
+    fake.sounds.clear();
+    for (int i = 0; i < 2; ++i) Click(IDC_OPT_ZOOM);
+    // Played from resource memory, which stays loaded; each click stops the one before.
+    ASSERT_EQ(fake.sounds.size(), 4u);
+    for (size_t i : {0u, 2u}) {
+        EXPECT_EQ(fake.sounds[i], (std::pair<const void*, UINT>{nullptr, SND_MEMORY | SND_NODEFAULT}));
+        EXPECT_EQ(fake.sounds[i + 1].second, kClick);
+        EXPECT_EQ(std::memcmp(fake.sounds[i + 1].first, "RIFF", 4), 0);
+    }
+    EXPECT_EQ(fake.sounds[3].first, LockResource(heldEffect));
+    // A missing resource still stops the click before it.
+    fake.sounds.clear();
+    PlaySoundEffect("NoSuchSound");
+    EXPECT_EQ(fake.sounds.size(), 1u);
+    EXPECT_EQ(heldEffect, nullptr);
+    // "Sound F/X" off takes effect with Apply.
+    Click(IDC_OPT_SOUND);
+    Apply();
+    fake.sounds.clear();
+    Click(IDC_OPT_ZOOM);
+    PlaySoundEffect("KEYCLICK");
+    EXPECT_TRUE(fake.sounds.empty());
+    settings.Sound = 1;
+}
+
+using Bytes = std::vector<uint8_t>;
+uint32_t Num(const uint8_t* p, int n, bool bigEndian) {
+    uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = v << 8 | p[bigEndian ? i : n - 1 - i];
+    return v;
+}
+std::string Tag(const uint8_t* p) { return std::string(p, p + 4); }
+
+TEST(GeneratedFiles, TunesAreMidiFilesWhoseChunksAddUp) {
+    std::string build = ProgramFolder();   // the tunes sit beside lumenkin.exe, one folder up
+    build = build.substr(0, build.find_last_of('\\', build.size() - 2) + 1);
+    for (const char* name : {"xmastune.mid", "wewish.mid", "deckhall.mid", "otannen.mid", "joyworld.mid", "silentnt.mid"}) {
+        std::ifstream in(build + name, std::ios::binary);
+        const Bytes b{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_GT(b.size(), 14u) << name;
+        EXPECT_EQ(Tag(&b[0]) + std::to_string(Num(&b[4], 4, true)) + "/" + std::to_string(Num(&b[8], 2, true)), "MThd6/1") << name;
+        EXPECT_LT(Num(&b[12], 2, true) - 1, 0x7FFFu) << name << ": ticks per quarter";
+        size_t at = 14, tracks = 0;
+        for (; at + 8 <= b.size(); ++tracks) {
+            ASSERT_EQ(Tag(&b[at]), "MTrk") << name;
+            const uint32_t length = Num(&b[at + 4], 4, true);
+            ASSERT_TRUE(length >= 4 && at + 8 + length <= b.size()) << name;
+            EXPECT_EQ(Num(&b[at + 5 + length], 3, true), 0xFF2F00u) << name << ": end of track";
+            at += 8 + length;
+        }
+        EXPECT_EQ(at, b.size()) << name;
+        EXPECT_EQ(tracks, Num(&b[10], 2, true)) << name;
+        EXPECT_GE(tracks, 2u) << name;
+    }
+}
+
+TEST(GeneratedFiles, KeyClickIsAPcmStereo22kHz8BitWaveOf4000Bytes) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, "KEYCLICK", "WAVE");
+    ASSERT_NE(found, nullptr);
+    const DWORD size = SizeofResource(module, found);
+    const auto* p = static_cast<const uint8_t*>(LockResource(LoadResource(module, found)));
+    ASSERT_TRUE(size >= 44 && Tag(p) == "RIFF" && Tag(p + 8) == "WAVE");
+    EXPECT_EQ(Num(p + 4, 4, false), size - 8);
+    const uint8_t *fmt = nullptr, *data = nullptr;
+    uint32_t dataSize = 0;
+    for (uint32_t at = 12; at + 8 <= size;) {
+        const uint32_t length = Num(p + at + 4, 4, false);
+        ASSERT_LE(at + 8 + length, size) << Tag(p + at);
+        if (Tag(p + at) == "fmt ") fmt = p + at + 8;
+        if (Tag(p + at) == "data") data = p + at + 8, dataSize = length;
+        at += 8 + length + (length & 1);
+    }
+    ASSERT_TRUE(fmt && data);
+    // PCM, 2 channels, 22050 per second, 44100 bytes per second, blocks of 2, 8 bits.
+    const uint32_t want[][2] = {{0, 1}, {2, 2}, {4, 22050}, {8, 44100}, {12, 2}, {14, 8}};
+    for (auto [at, value] : want) EXPECT_EQ(Num(fmt + at, at == 4 || at == 8 ? 4 : 2, false), value) << at;
+    EXPECT_EQ(dataSize, 4000u);
+    // A click: loud at the start, silent (128) at the end.
+    int loud = 0;
+    for (uint32_t i = 0; i < 400; ++i) loud += data[i] < 64 || data[i] > 192;
+    EXPECT_GT(loud, 5);
+    for (uint32_t i = dataSize - 200; i < dataSize; ++i) EXPECT_NEAR(data[i], 128, 1) << i;
+}
+
+}  // namespace
