@@ -1,53 +1,22 @@
-// A black topmost popup window for the saver effects to draw into, and a pixel snapshot.
 #include "effect_canvas.h"
 
+#include <algorithm>
 #include <cstdio>
 
-namespace {
-
-constexpr char kCanvasClass[] = "EffectsTestCanvas";
-
-void DrainMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-}  // namespace
-
-EffectCanvas::EffectCanvas() : EffectCanvas(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) {}
-
-EffectCanvas::EffectCanvas(int width, int height) : width_(width), height_(height) {
+EffectCanvas::EffectCanvas() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kCanvasClass;
+    wc.lpszClassName = "EffectsTestCanvas";
     RegisterClassA(&wc);   // fails harmlessly once registered
-    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kCanvasClass, "", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                              height, nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
+                              width(), height(), nullptr, nullptr, nullptr, nullptr);
     UpdateWindow(window_);
-    RECT all = {0, 0, width, height};
-    FillRect(all, RGB(0, 0, 0));
-    DrainMessages();
+    FillRect({0, 0, width(), height()}, RGB(0, 0, 0));
+    for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&m);
 }
 
-EffectCanvas::~EffectCanvas() {
-    DestroyWindow(window_);
-    DrainMessages();
-}
-
-COLORREF EffectCanvas::Pixel(int x, int y) const {
-    HDC dc = GetDC(window_);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window_, dc);
-    return c;
-}
-
-void EffectCanvas::SetPixelColour(int x, int y, COLORREF colour) {
-    HDC dc = GetDC(window_);
-    SetPixel(dc, x, y, colour);
-    ReleaseDC(window_, dc);
-}
+COLORREF EffectCanvas::Pixel(int x, int y) const { return Snapshot(window_).At(x, y); }
 
 void EffectCanvas::FillRect(const RECT& rect, COLORREF colour) {
     HDC dc = GetDC(window_);
@@ -62,84 +31,48 @@ Snapshot::Snapshot(HWND window) {
     GetClientRect(window, &client);
     width_ = client.right;
     height_ = client.bottom;
-    pixels_.assign(static_cast<size_t>(width_) * height_, 0);
-
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;   // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC windowDc = GetDC(window);
-    HBITMAP section = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(windowDc);
+    HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width_, height_, windowDc, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
     GdiFlush();
     const auto* quads = static_cast<const RGBQUAD*>(bits);
-    for (size_t i = 0; i < pixels_.size(); ++i) pixels_[i] = RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue);
+    for (int i = 0; i < width_ * height_; ++i) pixels_.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(section);
-    ReleaseDC(window, windowDc);
+    ReleaseDC(window, dc);
 }
 
-COLORREF Snapshot::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
-    return pixels_[static_cast<size_t>(y) * width_ + x];
+int Snapshot::Area(RECT r) const {
+    return std::max(0L, std::min<LONG>(r.right, width_) - std::max(r.left, 0L)) *
+           std::max(0L, std::min<LONG>(r.bottom, height_) - std::max(r.top, 0L));
 }
 
-int Snapshot::Count(COLORREF colour) const { return Count(colour, RECT{0, 0, width_, height_}); }
-
-int Snapshot::Count(COLORREF colour, const RECT& rect) const {
+int Snapshot::Count(COLORREF colour, RECT r) const {
     int n = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x) n += At(x, y) == colour;
-    return n;
-}
-
-int Snapshot::CountLit() const { return CountLit(RECT{0, 0, width_, height_}); }
-
-int Snapshot::CountLit(const RECT& rect) const {
-    int n = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x) n += At(x, y) != RGB(0, 0, 0) && At(x, y) != CLR_INVALID;
+    for (int y = std::max(r.top, 0L); y < std::min<LONG>(r.bottom, height_); ++y)
+        for (int x = std::max(r.left, 0L); x < std::min<LONG>(r.right, width_); ++x) n += At(x, y) == colour;
     return n;
 }
 
 bool Snapshot::Save(const char* path) const {
     const int rowBytes = (width_ * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width_;
-    header.biHeight = height_;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = rowBytes * height_;
-    file.bfType = 0x4D42;   // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + header.biSizeImage;
+    const DWORD size = rowBytes * height_, offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPINFOHEADER header = {sizeof header, width_, height_, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+    BITMAPFILEHEADER file = {0x4D42, offset + size, 0, 0, offset};
     FILE* out = std::fopen(path, "wb");
     if (!out) return false;
     std::fwrite(&file, sizeof file, 1, out);
     std::fwrite(&header, sizeof header, 1, out);
     std::vector<unsigned char> row(rowBytes, 0);
-    for (int y = height_ - 1; y >= 0; --y) {   // bottom-up rows
-        for (int x = 0; x < width_; ++x) {
-            const COLORREF c = At(x, y);
-            row[3 * x] = GetBValue(c);
-            row[3 * x + 1] = GetGValue(c);
-            row[3 * x + 2] = GetRValue(c);
-        }
+    for (int y = height_ - 1; y >= 0; --y) {   // bottom-up rows, blue first
+        for (int x = 0; x < width_; ++x)
+            for (int k = 0; k < 3; ++k) row[3 * x + k] = (At(x, y) >> (16 - 8 * k)) & 0xFF;
         std::fwrite(row.data(), 1, row.size(), out);
     }
     return std::fclose(out) == 0;
-}
-
-void RunFrames(void (*frame)(HWND), HWND window, int frames) {
-    for (int i = 0; i < frames; ++i) frame(window);
 }

@@ -1,52 +1,39 @@
-// A black topmost popup window for the saver effects to draw into, and a pixel snapshot.
+// A black, topmost, screen-sized window for the effects to draw into, and a pixel snapshot.
 #pragma once
 #include <windows.h>
 
 #include <vector>
 
-// Black, visible, at (0, 0); the size of the screen unless given.
 class EffectCanvas {
 public:
     EffectCanvas();
-    EffectCanvas(int width, int height);
-    ~EffectCanvas();
-    EffectCanvas(const EffectCanvas&) = delete;
-    EffectCanvas& operator=(const EffectCanvas&) = delete;
-
+    ~EffectCanvas() { DestroyWindow(window_); }
     HWND hwnd() const { return window_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    int width() const { return GetSystemMetrics(SM_CXSCREEN); }
+    int height() const { return GetSystemMetrics(SM_CYSCREEN); }
     COLORREF Pixel(int x, int y) const;
-    void SetPixelColour(int x, int y, COLORREF colour);
     void FillRect(const RECT& rect, COLORREF colour);
 
 private:
     HWND window_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
 };
 
-// Every pixel of a window's client area at one moment, as COLORREF values.
 class Snapshot {
 public:
     explicit Snapshot(HWND window);
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF At(int x, int y) const;
-    // Pixels of exactly this colour, in the rectangle or everywhere.
-    int Count(COLORREF colour) const;
-    int Count(COLORREF colour, const RECT& rect) const;
-    // Pixels that are not black.
-    int CountLit() const;
-    int CountLit(const RECT& rect) const;
-    // Writes a 24-bit BMP file.
-    bool Save(const char* path) const;
+    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    // Pixels of this colour (or not black) inside rect, clipped to the window.
+    int Count(COLORREF colour, RECT rect = kAll) const;
+    int CountLit(RECT rect = kAll) const { return Area(rect) - Count(RGB(0, 0, 0), rect); }
+    bool Save(const char* path) const;   // a 24-bit BMP file
 
 private:
-    int width_ = 0;
-    int height_ = 0;
+    static constexpr RECT kAll = {0, 0, 1 << 16, 1 << 16};
+    int Area(RECT rect) const;
+    int width_ = 0, height_ = 0;
     std::vector<COLORREF> pixels_;
 };
 
-// Calls an effect's frame `frames` times.
-void RunFrames(void (*frame)(HWND), HWND window, int frames);
+inline void RunFrames(void (*frame)(HWND), HWND window, int frames) {
+    for (int i = 0; i < frames; ++i) frame(window);
+}

@@ -1,5 +1,4 @@
-// Time of a whole saver frame in the real saver window (effect, message and title), for
-// scripts/bench-saver-window; disabled in test runs.
+// Time of a whole saver frame (effect, message and title), for scripts/bench-saver-window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,45 +13,32 @@
 #include "saver/saver_effect_table.h"
 #include "saver_test_util.h"
 
-namespace {
-
-constexpr int kWarmUpFrames = 400;   // twenty seconds of frames: the snow lies deep
-constexpr int kTimedFrames = 200;
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-}  // namespace
-
 TEST(SaverFrameFigures, DISABLED_WholeFrames) {
+    constexpr int kWarmUp = 400, kTimed = 200;   // twenty seconds of warm-up: the snow lies deep
     savertest::SaverSpine spine;
-    ASSERT_TRUE(spine.ok());
-    LARGE_INTEGER frequency;
+    LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     std::printf("Whole saver frames at %d x %d with a 31-character message (%d frames after %d of warm-up)\n",
-                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kTimedFrames, kWarmUpFrames);
+                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kTimed, kWarmUp);
     for (LONG type = 0; type < kSaverTypeCount; ++type) {
         settings.SSType = type;
         std::strcpy(settings.SSMsg, "Season's Greetings to everyone!");
         std::srand(1);
         StartSaver();
-        ASSERT_NE(saverWindow, nullptr);
         UpdateWindow(saverWindow);
-        savertest::Frames(saverWindow, kWarmUpFrames);
+        savertest::Frames(saverWindow, kWarmUp);
         double total = 0, slowest = 0;
-        for (int i = 0; i < kTimedFrames; ++i) {
-            LARGE_INTEGER start, end;
+        for (int i = 0; i < kTimed; ++i) {
             QueryPerformanceCounter(&start);
-            SendMessageA(saverWindow, WM_TIMER, kSaverTimerId, 0);
+            savertest::Frames(saverWindow, 1);
             GdiFlush();
             QueryPerformanceCounter(&end);
-            const double ms = Milliseconds(start, end, frequency);
+            const double ms = 1000.0 * (end.QuadPart - start.QuadPart) / frequency.QuadPart;
             total += ms;
             slowest = std::max(slowest, ms);
         }
         std::printf("  %-20s mean %7.3f ms   slowest %7.3f ms\n", LoadText(IDS_SAVER_TYPE_NAME_FIRST + type).c_str(),
-                    total / kTimedFrames, slowest);
+                    total / kTimed, slowest);
         StopSaver();
     }
 }

@@ -1,5 +1,3 @@
-// Helpers for the saver tests: a running program with the saver settings of a test,
-// window pixels, real mouse input, and message boxes answered from a timer.
 #include "saver_test_util.h"
 
 #include <algorithm>
@@ -11,91 +9,74 @@ namespace savertest {
 
 namespace {
 
-std::vector<std::string> answeredTexts;
-std::vector<std::string> answeredCaptions;
-std::set<HWND> answeredBoxes;
+std::vector<std::string> boxes;
+std::set<HWND> seen;
 
 BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
-    char cls[16] = "";
+    char cls[16] = "", text[512] = "", caption[128] = "";
     GetClassNameA(window, cls, sizeof cls);
-    // A message box is a dialog whose message sits in the static control 0xFFFF; the
-    // dialog that opened it has such statics too, but is disabled while the box is up.
+    // A message box keeps its text in static 0xFFFF; its owner dialog is disabled meanwhile.
     if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window) ||
-        !GetDlgItem(window, 0xFFFF) || !GetDlgItem(window, IDOK))
+        !GetDlgItem(window, 0xFFFF) || !seen.insert(window).second)
         return TRUE;
-    if (!answeredBoxes.insert(window).second) return TRUE;   // its answer is on the way
-    char text[512] = "", caption[128] = "";
     GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
     GetWindowTextA(window, caption, sizeof caption);
-    answeredTexts.push_back(text);
-    answeredCaptions.push_back(caption);
+    boxes.push_back(std::string(caption) + "|" + text);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
     return TRUE;
 }
 
-void CALLBACK AnswerTick(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
+void CALLBACK AnswerTick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0); }
+
+template <typename F>
+void Each(const Picture& p, const RECT& a, F f) {
+    for (int y = std::max<LONG>(a.top, 0); y < std::min<LONG>(a.bottom, p.height); ++y)
+        for (int x = std::max<LONG>(a.left, 0); x < std::min<LONG>(a.right, p.width); ++x) f(p.pixels[y * p.width + x]);
 }
 
 }  // namespace
 
 SaverSpine::SaverSpine()
-    : spine_(new testenv::Spine({{"ScreenSaver", "1"}, {"Zoom", "0"}, {"Power", "1"}, {"Music", "0"}})) {
+    : spine(new testenv::Spine({{"ScreenSaver", "1"}, {"Zoom", "0"}, {"Power", "1"}, {"Music", "0"}})) {
     settings.SSType = kSaverTypeBlank;
     settings.SSMsg[0] = '\0';
 }
 
-SaverSpine::~SaverSpine() {
-    StopSaver();
-    spine_.reset();
-}
+SaverSpine::~SaverSpine() { StopSaver(); }
 
 std::set<COLORREF> Picture::ColoursIn(const RECT& area) const {
     std::set<COLORREF> colours;
-    for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height); ++y)
-        for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width); ++x) colours.insert(At(x, y));
+    Each(*this, area, [&](COLORREF c) { colours.insert(c); });
     return colours;
 }
 
 size_t Picture::Count(const RECT& area, COLORREF colour) const {
-    size_t count = 0;
-    for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height); ++y)
-        for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width); ++x)
-            count += At(x, y) == colour;
-    return count;
+    size_t n = 0;
+    Each(*this, area, [&](COLORREF c) { n += c == colour; });
+    return n;
 }
 
 Picture Capture(HWND window) {
-    Picture picture;
+    Picture p;
     RECT client;
     GetClientRect(window, &client);
-    picture.width = client.right;
-    picture.height = client.bottom;
+    p.width = client.right;
+    p.height = client.bottom;
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
+    HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, dc, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, p.width, p.height, dc, 0, 0, SRCCOPY);
     GdiFlush();
-    const auto* rgbx = static_cast<const DWORD*>(bits);
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) {
-        const DWORD p = rgbx[i];   // 0x00RRGGBB in a DIB
-        picture.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
+    const auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (int i = 0; i < p.width * p.height; ++i) p.pixels.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(window, dc);
-    return picture;
+    return p;
 }
 
 void RealButton(DWORD flag) {
@@ -103,11 +84,6 @@ void RealButton(DWORD flag) {
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flag;
     SendInput(1, &input, sizeof input);
-}
-
-void RealClick(DWORD downFlag, DWORD upFlag) {
-    RealButton(downFlag);
-    RealButton(upFlag);
 }
 
 void ClearButtonMarks() {
@@ -118,15 +94,11 @@ void Frames(HWND window, int count) {
     for (int i = 0; i < count; ++i) SendMessageA(window, WM_TIMER, kSaverTimerId, 0);
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer() : timer_(SetTimer(nullptr, 0, 100, AnswerTick)) {
-    answeredTexts.clear();
-    answeredCaptions.clear();
-    answeredBoxes.clear();
+MessageBoxAnswerer::MessageBoxAnswerer() : timer(SetTimer(nullptr, 0, 100, AnswerTick)) {
+    boxes.clear();
+    seen.clear();
 }
-
-MessageBoxAnswerer::~MessageBoxAnswerer() { KillTimer(nullptr, timer_); }
-
-const std::vector<std::string>& MessageBoxAnswerer::texts() const { return answeredTexts; }
-const std::vector<std::string>& MessageBoxAnswerer::captions() const { return answeredCaptions; }
+MessageBoxAnswerer::~MessageBoxAnswerer() { KillTimer(nullptr, timer); }
+const std::vector<std::string>& MessageBoxAnswerer::answered() const { return boxes; }
 
 }  // namespace savertest
