@@ -1,10 +1,12 @@
-// Shared set-up of the light string tests: known settings, restored afterwards.
+// Shared set-up of the light string tests: known settings, restored afterwards; a window
+// to paint into and icons of known colours.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
@@ -13,75 +15,140 @@
 #include "lights/flash_engine.h"
 #include "lights/light_string.h"
 #include "saver/saver.h"
+#include "support/test_env.h"
+
+constexpr COLORREF kBackground = RGB(12, 34, 56);
+
+// A shown top-left popup filled with kBackground.
+struct Canvas {
+    Canvas(int width, int height) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = Brush();
+        wc.lpszClassName = "LightsTestCanvas";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, width,
+                               height, nullptr, nullptr, wc.hInstance, nullptr);
+        ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+        Clear();
+    }
+    ~Canvas() { DestroyWindow(hwnd); }
+    static HBRUSH Brush() {
+        static HBRUSH brush = CreateSolidBrush(kBackground);
+        return brush;
+    }
+    void Clear() {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        HDC dc = GetDC(hwnd);
+        FillRect(dc, &rc, Brush());
+        ReleaseDC(hwnd, dc);
+        testenv::Pump();
+    }
+    COLORREF Pixel(int x, int y) const { return testenv::WindowPixel(hwnd, x, y); }
+    HWND hwnd;
+};
 
 class LightsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         savedSettings_ = settings;
         savedString_ = lightString;
-        savedOwnWindow_ = ownWindow;
-        savedSaverWindow_ = saverWindow;
-        settings.Mode = 0;
-        settings.Color = 2;
-        settings.Rate = 2;
-        settings.Broken = 0;
-        settings.BurnedOut = 0;
-        settings.BulbType = 0;
+        savedOwn_ = ownWindow;
+        savedSaver_ = saverWindow;
+        savedStep_ = lastStepTick;
+        savedChange_ = lastChangeTick;
+        settings.Mode = settings.Broken = settings.BurnedOut = settings.BulbType = settings.NotSoMany = 0;
+        settings.MissingBulbs = settings.NoFlicker = settings.OwnWindow = settings.ChangeLights = 0;
+        settings.KeyLights = settings.IdleProcess = 0;
+        settings.Color = settings.Rate = 2;
         settings.Power = 1;
-        settings.NotSoMany = 0;
-        settings.MissingBulbs = 0;
-        settings.NoFlicker = 0;
-        settings.OwnWindow = 0;
-        settings.ChangeLights = 0;
-        settings.KeyLights = 0;
-        settings.IdleProcess = 0;
         lightString.bulbCount = 20;
         lightString.chasePos = 0;
-        ownWindow = nullptr;
-        saverWindow = nullptr;
+        ownWindow = saverWindow = nullptr;
+        lastChangeTick = GetTickCount();   // no five-minute change unless a test asks
     }
-
     void TearDown() override {
         settings = savedSettings_;
         lightString = savedString_;
-        ownWindow = savedOwnWindow_;
-        saverWindow = savedSaverWindow_;
+        ownWindow = savedOwn_;
+        saverWindow = savedSaver_;
+        lastStepTick = savedStep_;
+        lastChangeTick = savedChange_;
+        for (HICON icon : testIcons_) DestroyIcon(icon);
     }
 
-    // Reloads the set with these settings changed first.
     static void Load(LONG bulbType, LONG color) {
         settings.BulbType = bulbType;
         settings.Color = color;
         LoadBulbSet();
     }
-
     static Bulb& B(LONG i) { return lightString.bulbs[i]; }
-
     static std::vector<LONG> LitBulbs() {
         std::vector<LONG> lit;
         for (LONG i = 0; i < lightString.bulbCount; ++i)
             if (B(i).lit) lit.push_back(i);
         return lit;
     }
+    static COLORREF TestColour(LONG i, LONG lit) { return RGB(8 * i, lit ? 240 : 60, lit ? 40 : 200); }
 
-    static std::vector<LONG> Colours() {
-        std::vector<LONG> colours;
-        for (LONG i = 0; i < lightString.bulbCount; ++i) colours.push_back(B(i).color);
-        return colours;
+    // An icon of one colour, transparent in a border `border` pixels wide.
+    HICON SolidIcon(COLORREF colour, int border = 4) {
+        HDC screen = GetDC(nullptr);
+        ICONINFO info{TRUE, 0, 0, CreateBitmap(kBulbSize, kBulbSize, 1, 1, nullptr),
+                      CreateCompatibleBitmap(screen, kBulbSize, kBulbSize)};
+        HDC dc = CreateCompatibleDC(screen);
+        const RECT all = {0, 0, kBulbSize, kBulbSize};
+        const RECT inner = {border, border, kBulbSize - border, kBulbSize - border};
+        HGDIOBJ old = SelectObject(dc, info.hbmColor);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        HBRUSH fill = CreateSolidBrush(colour);
+        FillRect(dc, &inner, fill);
+        DeleteObject(fill);
+        SelectObject(dc, info.hbmMask);   // white (transparent) around, black inside
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &inner, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        HICON icon = CreateIconIndirect(&info);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        testIcons_.push_back(icon);
+        return icon;
+    }
+    // Bulbs 0..count-1 at their places with icons of TestColour.
+    void DressBulbs(LONG count) {
+        lightString.bulbCount = count;
+        for (LONG i = 0; i < count; ++i) {
+            B(i) = Bulb{};
+            B(i).x = kBulbSize * i;
+            B(i).icon[0] = SolidIcon(TestColour(i, 0));
+            B(i).icon[1] = SolidIcon(TestColour(i, 1));
+        }
+        iconsLoaded = true;
     }
 
 private:
     Settings savedSettings_{};
     LightString savedString_{};
-    HWND savedOwnWindow_ = nullptr;
-    HWND savedSaverWindow_ = nullptr;
+    HWND savedOwn_ = nullptr, savedSaver_ = nullptr;
+    DWORD savedStep_ = 0, savedChange_ = 0;
+    std::vector<HICON> testIcons_;
 };
 
-// Bulb i shows the icon resources of these names (the cache holds one handle per name).
+// The bulb shows the cached icon resources of these names.
 inline ::testing::AssertionResult ShowsIcons(const Bulb& bulb, const char* off, const char* on) {
-    const HICON wantOff = CachedBulbIcon(off), wantOn = CachedBulbIcon(on);
-    if (!bulb.icon[0] || !bulb.icon[1]) return ::testing::AssertionFailure() << "bulb has no icon";
-    if (bulb.icon[0] != wantOff) return ::testing::AssertionFailure() << "off icon is not " << off;
-    if (bulb.icon[1] != wantOn) return ::testing::AssertionFailure() << "on icon is not " << on;
-    return ::testing::AssertionSuccess();
+    if (bulb.icon[0] && bulb.icon[0] == CachedBulbIcon(off) && bulb.icon[1] == CachedBulbIcon(on))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "icons are not " << off << ", " << on;
+}
+
+inline bool IconAlive(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return false;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
 }
