@@ -53,12 +53,7 @@ struct Canvas {
 class LightsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedSettings_ = settings;
-        savedString_ = lightString;
-        savedOwn_ = ownWindow;
-        savedSaver_ = saverWindow;
-        savedStep_ = lastStepTick;
-        savedChange_ = lastChangeTick;
+        saved_ = {settings, lightString, ownWindow, saverWindow, lastStepTick, lastChangeTick};
         settings.Mode = settings.Broken = settings.BurnedOut = settings.BulbType = settings.NotSoMany = 0;
         settings.MissingBulbs = settings.NoFlicker = settings.OwnWindow = settings.ChangeLights = 0;
         settings.KeyLights = settings.IdleProcess = 0;
@@ -70,12 +65,12 @@ protected:
         lastChangeTick = GetTickCount();   // no five-minute change unless a test asks
     }
     void TearDown() override {
-        settings = savedSettings_;
-        lightString = savedString_;
-        ownWindow = savedOwn_;
-        saverWindow = savedSaver_;
-        lastStepTick = savedStep_;
-        lastChangeTick = savedChange_;
+        settings = saved_.settings;
+        lightString = saved_.string;
+        ownWindow = saved_.own;
+        saverWindow = saved_.saver;
+        lastStepTick = saved_.step;
+        lastChangeTick = saved_.change;
         for (HICON icon : testIcons_) DestroyIcon(icon);
     }
 
@@ -131,10 +126,12 @@ protected:
     }
 
 private:
-    Settings savedSettings_{};
-    LightString savedString_{};
-    HWND savedOwn_ = nullptr, savedSaver_ = nullptr;
-    DWORD savedStep_ = 0, savedChange_ = 0;
+    struct {
+        Settings settings;
+        LightString string;
+        HWND own, saver;
+        DWORD step, change;
+    } saved_{};
     std::vector<HICON> testIcons_;
 };
 
