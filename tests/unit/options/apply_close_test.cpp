@@ -120,14 +120,3 @@ TEST_F(OptionsTest, OkWithThePowerOffWarnsUntilToldNotTo) {
     Press(IDOK);
     EXPECT_EQ(none.answered, 0);
 }
-
-TEST_F(OptionsTest, QuitEndsTheProgramWithoutSaving) {
-    Open({{"Mode", "3"}});
-    const std::string before = testenv::IniText();
-    Click(IDC_OPT_MODE_FIRST);
-    Press(IDC_OPT_QUIT);
-    EXPECT_FALSE(optionsOpen);
-    testenv::Pump(100);
-    EXPECT_FALSE(IsWindow(mainWindow));
-    EXPECT_EQ(testenv::IniText(), before);
-}
