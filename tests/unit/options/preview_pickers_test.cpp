@@ -72,10 +72,7 @@ TEST(Preview, TicksPerStepFollowTheRate) {
         previewPattern = 0xFF;
         previewTicks = 0;
         int ticks = 0;
-        while (previewPattern == 0xFF && ticks < 100) {
-            PreviewTick(nullptr);
-            ++ticks;
-        }
+        for (; previewPattern == 0xFF && ticks < 100; ++ticks) PreviewTick(nullptr);
         EXPECT_EQ(ticks, expected[rate]) << rate;
     }
 }
@@ -119,12 +116,9 @@ TEST_F(OptionsTest, PickersDrawTheIconBesideTheLabel) {
     Open();
     const RECT item{0, 0, 160, kPickerItemHeight};
     const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
-    struct Case {
-        int control, item;
-        const char* icon;
-        const char* label;
-    } cases[] = {{IDC_OPT_BULB_TYPE, 5, "Bell11", "Bells"}, {IDC_OPT_COLOR, 8, "RedGreen", " Red & Green"}};
-    for (const Case& c : cases) {
+    const struct { int control, item; const char *icon, *label; } cases[] = {
+        {IDC_OPT_BULB_TYPE, 5, "Bell11", "Bells"}, {IDC_OPT_COLOR, 8, "RedGreen", " Red & Green"}};
+    for (const auto& c : cases) {
         for (bool selected : {false, true}) {
             Canvas drawn(160, kPickerItemHeight), wanted(160, kPickerItemHeight);
             HWND combo = GetDlgItem(dialog, c.control);

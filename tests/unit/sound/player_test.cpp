@@ -81,13 +81,14 @@ TEST_F(Player, Guards) {
 
     ASSERT_TRUE(MIDIStart(window, "alpha.mid"));
     fake.commands.clear();
-    boxes = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
-    bPlaying = false;
-    bClosing = true;
-    auto more = AnswerMessageBoxes([&] { EXPECT_FALSE(MIDIStart(window, "beta.mid")); });
-    bClosing = false;
-    bPlaying = true;
-    boxes.insert(boxes.end(), more.begin(), more.end());
+    boxes = AnswerMessageBoxes([&] {
+        EXPECT_FALSE(MIDIStart(window, "beta.mid"));
+        bPlaying = false;
+        bClosing = true;
+        EXPECT_FALSE(MIDIStart(window, "beta.mid"));
+        bClosing = false;
+        bPlaying = true;
+    });
     EXPECT_EQ(boxes, (Strings{"Lumenkin v2.1|MIDIStart called while still bPlaying",
                               "Lumenkin v2.1|MIDIStart called while still bClosing"}));
     EXPECT_TRUE(fake.commands.empty());
@@ -189,7 +190,6 @@ TEST_F(Player, NotifyRules) {
     MIDINotify(window, MCI_NOTIFY_SUCCESSFUL);
     EXPECT_TRUE(fake.commands.empty());
     EXPECT_FALSE(bPlaying);
-
 }
 
 }  // namespace
