@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
-#include <memory>
 
 #include "resource.h"
 #include "sound/sound_effects.h"
@@ -42,57 +41,37 @@ TEST(StartUp, DeviceMusicAndPowerDecideTheFirstSong) {
     }
 }
 
-class OptionsMusic : public ::testing::Test {
-protected:
-    void Open(const char* music) {
-        fake.devices = 1;
-        run = std::make_unique<StartedWithMusic>(fake, music, "1");
-        ASSERT_TRUE(run->ok);
-        dialog = CreateDialogParamA(appInstance, "OptionsDlg", mainWindow, OptionsDlgProc, 0);
-        ASSERT_NE(dialog, nullptr);
-        testenv::Pump();
-        fake.commands.clear();
-    }
-    void TearDown() override {
-        if (dialog) DestroyWindow(dialog);
-        dialog = nullptr;
-        testenv::Pump();
-        run.reset();
-    }
-    std::string Label() {
+TEST(OptionsDialog, LabelApplyRestartRuleAndKeyClick) {
+    FakeWinmm fake;
+    fake.devices = 1;
+    StartedWithMusic run(fake, "1", "1");
+    ASSERT_TRUE(run.ok);
+    HWND dialog = CreateDialogParamA(appInstance, "OptionsDlg", mainWindow, OptionsDlgProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    auto label = [&] {
         char text[256] = "";
         GetDlgItemTextA(dialog, IDC_OPT_NOW_PLAYING, text, sizeof text);
-        return text;
-    }
-    void Click(int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
-    void Apply() { SendMessageA(dialog, WM_COMMAND, IDC_OPT_APPLY, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OPT_APPLY))); }
-    FakeWinmm fake;
-    std::unique_ptr<StartedWithMusic> run;
-    HWND dialog = nullptr;
-};
-
-TEST_F(OptionsMusic, LabelAndApplyRestartRule) {
-    Open("1");
-    EXPECT_EQ(Label(), "Playing: beta.mid");
+        return std::string(text);
+    };
+    auto click = [&](int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); };
+    auto apply = [&] { SendMessageA(dialog, WM_COMMAND, IDC_OPT_APPLY, LPARAM(GetDlgItem(dialog, IDC_OPT_APPLY))); };
+    EXPECT_EQ(label(), "Playing: beta.mid");
     SendMessageA(mainWindow, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
-    EXPECT_EQ(Label(), "Playing: alpha.mid");
+    EXPECT_EQ(label(), "Playing: alpha.mid");
     fake.commands.clear();
-    Apply();   // nothing changed: the song plays on
+    apply();   // nothing changed: the song plays on
     EXPECT_TRUE(fake.commands.empty());
     const std::string alias = midiAlias;
-    Click(IDC_OPT_MUSIC);
-    Apply();
+    click(IDC_OPT_MUSIC);
+    apply();
     EXPECT_EQ(fake.Texts(), (Strings{"stop " + alias, "close " + alias}));
-    EXPECT_EQ(Label(), "Playing: <nothing>");
-}
+    EXPECT_EQ(label(), "Playing: <nothing>");
 
-TEST_F(OptionsMusic, KeyClickStopsThePreviousAndNeedsSound) {
-    Open("0");
+    // The key click plays from resource memory, which stays loaded; each stops the one before.
     settings.Sound = 1;
     PlaySoundEffect("Keyclick");   // resource names match without regard to case
     fake.sounds.clear();
-    for (int i = 0; i < 2; ++i) Click(IDC_OPT_ZOOM);
-    // Played from resource memory, which stays loaded; each click stops the one before.
+    for (int i = 0; i < 2; ++i) click(IDC_OPT_ZOOM);
     ASSERT_EQ(fake.sounds.size(), 4u);
     for (size_t i : {0u, 2u}) {
         EXPECT_EQ(fake.sounds[i], (std::pair<const void*, UINT>{nullptr, SND_MEMORY | SND_NODEFAULT}));
@@ -105,14 +84,16 @@ TEST_F(OptionsMusic, KeyClickStopsThePreviousAndNeedsSound) {
     PlaySoundEffect("NoSuchSound");
     EXPECT_EQ(fake.sounds.size(), 1u);
     EXPECT_EQ(heldEffect, nullptr);
-    // "Sound F/X" off takes effect with Apply.
-    Click(IDC_OPT_SOUND);
-    Apply();
+    // "Sound F/X" off, applied: no more clicks.
+    click(IDC_OPT_SOUND);
+    apply();
     fake.sounds.clear();
-    Click(IDC_OPT_ZOOM);
+    click(IDC_OPT_ZOOM);
     PlaySoundEffect("KEYCLICK");
     EXPECT_TRUE(fake.sounds.empty());
     settings.Sound = 1;
+    DestroyWindow(dialog);
+    testenv::Pump();
 }
 
 using Bytes = std::vector<uint8_t>;
