@@ -24,8 +24,13 @@ TEST(Curves, EndPointsStayWhileControlPointsBounceInsideTheBounds) {
     }
     EXPECT_TRUE(a.x == c.a.x && a.y == c.a.y && b.x == c.b.x && b.y == c.b.y);
     const Snapshot shot(canvas.hwnd());
-    for (const POINT& end : {c.a, c.b}) {   // the ring's left- and rightmost columns
-        EXPECT_GT(shot.Count(c.colour, {end.x - 3, end.y - 2, end.x - 2, end.y + 2}), 0);
+    // The ring's left- and rightmost columns; end points may sit on the window's left
+    // or top edge, where part of the ring falls outside and is not drawn.
+    for (const POINT& end : {c.a, c.b}) {
+        if (end.y < 2) continue;
+        if (end.x >= 3) {
+            EXPECT_GT(shot.Count(c.colour, {end.x - 3, end.y - 2, end.x - 2, end.y + 2}), 0);
+        }
         EXPECT_GT(shot.Count(c.colour, {end.x + 2, end.y - 2, end.x + 3, end.y + 2}), 0);
     }
 }
