@@ -71,12 +71,6 @@ INT_PTR OnClose(HWND dialog) {
     return TRUE;
 }
 
-INT_PTR OnCtlColor(HDC dc) {
-    SetBkColor(dc, RGB(192, 192, 192));
-    SetTextColor(dc, RGB(0, 0, 127));
-    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
-}
-
 }  // namespace
 
 HMENU CreateCloseMenu() {
@@ -98,7 +92,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return FALSE;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), RGB(0, 0, 127));
     case WM_DESTROY:
         // Also when the dialog goes down with its owner, so a later request opens a new one.
         if (aboutDialog == dialog) ForgetDialog();

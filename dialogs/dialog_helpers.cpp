@@ -13,6 +13,12 @@ void CenterDialog(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+INT_PTR GreyDialogColours(HDC dc, COLORREF text) {
+    SetBkColor(dc, RGB(192, 192, 192));
+    SetTextColor(dc, text);
+    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
+}
+
 void PaintFramedWindow(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);

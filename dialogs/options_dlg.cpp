@@ -24,7 +24,6 @@ int musicListChanged = 0;
 
 namespace {
 
-constexpr COLORREF kDialogGrey = RGB(192, 192, 192);
 
 INT_PTR OnPaint(HWND dialog) {
     PaintFramedWindow(dialog);
@@ -68,12 +67,6 @@ INT_PTR OnSysCommand(HWND dialog, WPARAM command) {
     return FALSE;
 }
 
-INT_PTR OnCtlColor(HDC dc, COLORREF text) {
-    SetBkColor(dc, kDialogGrey);
-    SetTextColor(dc, text);
-    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
-}
-
 INT_PTR OnSwitchPictureMissing(HWND dialog) {
     MessageBoxA(dialog, LoadText(IDS_OPT_SWITCH_PICTURE_MISSING).c_str(),
                 PowerSwitchPictureName(dialogPower).c_str(), MB_OK);
@@ -111,9 +104,9 @@ INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return OnSysCommand(dialog, wParam);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORBTN:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
     case WM_CTLCOLORSTATIC:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
     case WM_NOWPLAYING:
         ShowNowPlaying(dialog, reinterpret_cast<const char*>(lParam));
         return TRUE;

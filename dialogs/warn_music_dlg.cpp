@@ -29,12 +29,6 @@ INT_PTR OnClose(HWND dialog, int id) {
     return TRUE;
 }
 
-INT_PTR OnCtlColor(HDC dc) {
-    SetBkColor(dc, RGB(192, 192, 192));
-    SetTextColor(dc, RGB(0, 0, 0));
-    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
-}
-
 }  // namespace
 
 INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -48,7 +42,7 @@ INT_PTR CALLBACK WarnMusicDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return FALSE;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
     }
     return FALSE;
 }

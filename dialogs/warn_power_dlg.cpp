@@ -3,11 +3,11 @@
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "dialogs/dialog_helpers.h"
 #include "resource.h"
 
 namespace {
 
-constexpr COLORREF kDialogGrey = RGB(192, 192, 192);
 constexpr COLORREF kWarningRed = RGB(255, 0, 0);
 
 INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
@@ -16,12 +16,6 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
         EndDialog(dialog, 1);
     }
     return TRUE;
-}
-
-INT_PTR OnCtlColor(HDC dc, COLORREF text) {
-    SetBkColor(dc, kDialogGrey);
-    SetTextColor(dc, text);
-    return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
 }
 
 COLORREF StaticTextColour(HWND control) {
@@ -42,9 +36,9 @@ INT_PTR CALLBACK WarnPowerDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return OnCommand(dialog, wParam);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORBTN:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
     case WM_CTLCOLORSTATIC:
-        return OnCtlColor(reinterpret_cast<HDC>(wParam), StaticTextColour(reinterpret_cast<HWND>(lParam)));
+        return GreyDialogColours(reinterpret_cast<HDC>(wParam), StaticTextColour(reinterpret_cast<HWND>(lParam)));
     }
     return FALSE;
 }
