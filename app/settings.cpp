@@ -2,7 +2,9 @@
 #include "app/settings.h"
 
 #include <cstdio>
+#include <cctype>
 #include <cstring>
+#include <set>
 
 #include "app/app.h"
 #include "app/text.h"
@@ -102,6 +104,41 @@ bool SectionExists(const char* section, const std::string& path) {
     return GetPrivateProfileStringA(section, nullptr, "", names, sizeof names, path.c_str()) > 0;
 }
 
+constexpr size_t kValueChars = 32;   // a value read back holds at most 31 characters
+
+// A value as the profile read gives it: enclosing quotes dropped, then cut to 31 characters.
+std::string ProfileValueText(std::string value) {
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        value = value.substr(1, value.size() - 2);
+    if (value.size() >= kValueChars) value.resize(kValueChars - 1);
+    return value;
+}
+
+// Far more than any playlist; a larger section is read only this far.
+constexpr size_t kMaxSectionChars = 1 << 20;
+
+// The section's "key=value" lines, each ending in a NUL, the list in a second NUL.
+std::vector<char> SectionText(const char* section, const std::string& path) {
+    std::vector<char> text(4096);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(text.size());
+        const DWORD n = GetPrivateProfileSectionA(section, text.data(), size, path.c_str());
+        if (n + 2 < size) {   // a full buffer is reported as its size less two
+            text[n] = text[n + 1] = '\0';
+            break;
+        }
+        if (size >= kMaxSectionChars) {
+            // Drop the last line: the buffer may have cut it short.
+            size_t end = n > 0 ? n - 1 : 0;
+            while (end > 0 && text[end - 1] != '\0') --end;
+            text[end] = '\0';
+            break;
+        }
+        text.resize(text.size() * 2);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string SettingsFilePath() {
@@ -120,13 +157,28 @@ std::string SettingsFilePath() {
 }
 
 char* ReadProfileValue(const char* section, const char* key, char* dest, size_t destSize) {
-    char value[32];
+    char value[kValueChars];
     GetPrivateProfileStringA(section, key, "", value, sizeof value, SettingsFilePath().c_str());
     if (dest && destSize > 0) {
         std::strncpy(dest, value, destSize - 1);
         dest[destSize - 1] = '\0';
     }
     return dest;
+}
+
+std::vector<std::pair<std::string, std::string>> ReadProfileSection(const char* section) {
+    const std::vector<char> text = SectionText(section, SettingsFilePath());
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::set<std::string> seen;   // keys in lower case: the first of equal keys is the one read
+    for (const char* line = text.data(); *line; line += std::strlen(line) + 1) {
+        const char* equals = std::strchr(line, '=');
+        std::string key = equals ? std::string(line, equals) : std::string(line);
+        std::string folded = key;
+        for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (key.empty() || !seen.insert(folded).second) continue;
+        entries.emplace_back(std::move(key), equals ? ProfileValueText(equals + 1) : std::string());
+    }
+    return entries;
 }
 
 BOOL WriteProfileValue(const char* section, const char* key, const char* value) {

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 // One value per key of the [Settings] section; other modules read and change the
 // fields directly and persist them with SaveSettings.
@@ -57,6 +59,11 @@ void SaveSettings();
 // Reads one value (at most 31 characters) of any section into dest, which holds
 // destSize characters; returns dest. A missing key gives the empty text.
 char* ReadProfileValue(const char* section, const char* key, char* dest, size_t destSize);
+
+// Every key of a section, once each and in file order, with the value ReadProfileValue
+// gives it. One read of the file, however many keys the section holds; a section of more
+// than a megabyte is taken up to its last whole line within that.
+std::vector<std::pair<std::string, std::string>> ReadProfileSection(const char* section);
 
 // Writes one value of any section; a null value deletes the key.
 BOOL WriteProfileValue(const char* section, const char* key, const char* value);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,32 @@ TEST_F(SettingsTest, RawValuesReadWriteAndDelete) {
     EXPECT_TRUE(WriteProfileValue("Music", "MIDI2", nullptr));
     EXPECT_EQ(ReadIni("Music", "MIDI2"), "<missing>");
     EXPECT_STREQ(ReadProfileValue("Music", "MIDI2", value, sizeof value), "");
+}
+
+TEST_F(SettingsTest, ASectionReadAtOnceGivesEachKeyTheValueItsOwnReadGives) {
+    const std::string lines =
+        "  Spaced  =  \"quoted name.mid\"  \r\nsingle='single.mid'\r\nhalf=\"unbalanced.mid\r\n"
+        "SPACED=the second of a pair\r\nlong=0123456789012345678901234567890123456789\r\nbare\r\n"
+        "empty=\r\n;note=a comment\r\nsum=a=b\r\n";
+    std::ofstream(testenv::IniPath(), std::ios::binary) << "[Other]\r\nspaced=x\r\n[Music]\r\n" << lines;
+    const auto entries = ReadProfileSection("Music");
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : entries) {
+        keys.push_back(key);
+        char own[64];
+        EXPECT_EQ(value, ReadProfileValue("Music", key.c_str(), own, sizeof own)) << key;
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"Spaced", "single", "half", "long", "bare", "empty", "sum"}));
+
+    // A section larger than one read takes: what is read ends with a whole line.
+    testenv::RemoveIni();
+    std::ofstream huge(testenv::IniPath(), std::ios::binary);
+    huge << "[Music]\r\n";
+    for (int k = 1; k <= 60000; ++k) huge << "Key" << k << "=value number " << k << "\r\n";
+    huge.close();
+    const auto some = ReadProfileSection("Music");
+    ASSERT_GT(some.size(), 30000u);
+    EXPECT_EQ(some.back().second, "value number " + some.back().first.substr(3));
 }
 
 TEST_F(SettingsTest, SettingsFileSitsBesideTheProgram) {
