@@ -2,17 +2,16 @@
 #include "dialogs/options_playlist.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "sound/music.h"
 
 namespace {
 
 constexpr const char kMidiPattern[] = "*.mid";
-constexpr size_t kValueChars = 32;      // what the settings store reads back at most
 
 // The program's folder with its trailing backslash; any length of path.
 std::string ProgramFolder() {
@@ -33,13 +32,10 @@ std::string EntryKey(int n) {
 }
 
 void TickPlaylistEntries(HWND list) {
-    char value[kValueChars] = "";
-    const int count = std::atoi(ReadProfileValue(kMusicSection, "NumEntries", value, sizeof value));
-    for (int k = 1; k <= count; ++k) {
-        ReadProfileValue(kMusicSection, EntryKey(k).c_str(), value, sizeof value);
+    for (const std::string& name : PlaylistEntries()) {
         // Files that are no longer in the folder are skipped.
-        LRESULT item = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value));
-        if (value[0] && item != LB_ERR) SendMessageA(list, LB_SETSEL, TRUE, item);
+        LRESULT item = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+        if (!name.empty() && item != LB_ERR) SendMessageA(list, LB_SETSEL, TRUE, item);
     }
 }
 

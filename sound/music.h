@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include <string>
+#include <vector>
 
 // Player state, one player for the whole program.
 extern bool bPlaying;               // from a started song until it is stopped
@@ -22,6 +23,9 @@ bool MusicDevicePresent();
 bool MIDIStart(HWND window, const char* fileName);
 // Stops and closes the current song; false when nothing was playing.
 bool MIDIStop();
+// The names of the playlist's entries "MIDI1" to "MIDI" + "NumEntries" that are in the
+// file, as the settings read gives them; in file order.
+std::vector<std::string> PlaylistEntries();
 // Stops whatever plays and starts the playlist entry after "Current".
 void MIDIPlayNext(HWND window);
 // MM_MCINOTIFY: a song that ended successfully is followed by the next one.

@@ -1,6 +1,8 @@
 // The playlist of section "Music": which entry plays next, and what a song's end starts.
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/settings.h"
 #include "app/text.h"
@@ -17,15 +19,35 @@ long ReadNumber(const char* key) {
     return std::strtol(text, nullptr, 10);
 }
 
+// The entry number of a key "MIDI<k>" written as "MIDI%d" writes it; 0 for any other key.
+long EntryNumber(const std::string& key) {
+    if (key.size() < 5 || _strnicmp(key.c_str(), "MIDI", 4) != 0) return 0;
+    const std::string digits = key.substr(4);
+    const long k = std::strtol(digits.c_str(), nullptr, 10);
+    return k > 0 && std::to_string(k) == digits ? k : 0;
+}
+
 }  // namespace
+
+std::vector<std::string> PlaylistEntries() {
+    const long count = ReadNumber("NumEntries");
+    std::vector<std::string> names;
+    // The keys that are there, not 1 to a count that a hand-edited file may set to billions.
+    for (const auto& [key, value] : ReadProfileSection(kMusicSection)) {
+        const long k = EntryNumber(key);
+        if (k >= 1 && k <= count) names.push_back(value);
+    }
+    return names;
+}
 
 void MIDIPlayNext(HWND window) {
     const long entries = ReadNumber("NumEntries");
     MIDIStop();
     const long current = ReadNumber("Current");
     // 1, 2, ..., n, 1, 2, ...: after the last entry, or after a number the shortened
-    // list no longer reaches, the list starts again.
-    const long next = (current < 0 || current + 1 > entries) ? 1 : current + 1;
+    // list no longer reaches, the list starts again. (current >= entries is c + 1 > n
+    // without the overflow at the largest number.)
+    const long next = (current < 0 || current >= entries) ? 1 : current + 1;
     // Written before the start, so a song that cannot start is skipped next time.
     WriteProfileValue(kMusicSection, "Current", std::to_string(next).c_str());
 

@@ -129,7 +129,7 @@ TEST_F(Player, NextSongRule) {
     EXPECT_EQ(PlayNext(2), (Strings{"beta.mid", "beta.mid"}));
     // A "Current" beyond a shortened list, or unusable, starts at the first entry.
     WritePlaylist({"alpha.mid", "beta.mid"});
-    for (const char* current : {"2", "5", "-4", "junk", static_cast<const char*>(nullptr)}) {
+    for (const char* current : {"2", "5", "-4", "junk", "99999999999999999999", static_cast<const char*>(nullptr)}) {
         WriteIni(kMusicSection, "Current", current);
         EXPECT_EQ(PlayNext(1)[0], "alpha.mid") << (current ? current : "missing");
     }
@@ -150,6 +150,27 @@ TEST_F(Player, NextSongRule) {
     EXPECT_EQ(PlayNext(1)[0], "");
     EXPECT_EQ(label.texts, Strings{"<nothing>"});
     EXPECT_EQ(PlayNext(1)[0], "gamma.mid");
+}
+
+TEST(Playlist, EntriesAreTheKeysThereUpToTheCount) {
+    // Each key is written with its own name and ".mid" as its value.
+    const struct { const char* count; Strings keys, entries; } rows[] = {
+        {"2", {"MIDI1", "MIDI2", "MIDI3"}, {"MIDI1", "MIDI2"}},
+        {"99999999999999999999", {"MIDI1", "MIDI5000"}, {"MIDI1", "MIDI5000"}},
+        {"2147483647", {"MIDI2147483647", "MIDI2147483648"}, {"MIDI2147483647"}},
+        {"-1", {"MIDI1"}, {}},
+        {"junk", {"MIDI1"}, {}},
+        {"10", {"midi4", "MIDI04", "MIDI0", "MIDI+5", "MIDI-1", "MIDIx", "MIDI 6"}, {"midi4"}},
+    };
+    for (const auto& row : rows) {
+        testenv::RemoveIni();
+        WriteIni(kMusicSection, "NumEntries", row.count);
+        for (const std::string& key : row.keys) WriteIni(kMusicSection, key.c_str(), (key + ".mid").c_str());
+        Strings expected;
+        for (const std::string& key : row.entries) expected.push_back(key + ".mid");
+        EXPECT_EQ(PlaylistEntries(), expected) << row.count;
+    }
+    testenv::RemoveIni();
 }
 
 TEST_F(Player, NotifyRules) {
