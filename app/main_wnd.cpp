@@ -67,7 +67,8 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         SelectBackColor();
         break;
     case kCmdOnTop:
-        settings.OnTop = 1 - settings.OnTop;
+        // Any non-zero value means on, so a hand-edited 7 turns off like a 1 does.
+        settings.OnTop = settings.OnTop ? 0 : 1;
         ApplyOnTop();
         SaveSettings();
         break;

@@ -86,11 +86,12 @@ TEST(Spine, OpeningTheMenuChecksZoomOnly) {
 }
 
 TEST(Spine, OnTopAndZoomTogglesAreSavedAtOnce) {
-    Spine spine({{"OnTop", "0"}, {"Zoom", "1"}});
+    Spine spine({{"OnTop", "7"}, {"Zoom", "1"}});   // hand-edited: any non-zero value is on
     ASSERT_TRUE(spine.ok());
-    SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
-    EXPECT_EQ(settings.OnTop, 1);
-    EXPECT_EQ(ReadIni("Settings", "OnTop"), "1");
+    for (const char* expected : {"0", "1"}) {
+        SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
+        EXPECT_EQ(ReadIni("Settings", "OnTop"), expected);
+    }
     SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdZoom, 0);
     EXPECT_EQ(settings.Zoom, 0);
     EXPECT_EQ(ReadIni("Settings", "Zoom"), "0");
