@@ -1,6 +1,7 @@
 // End to end: starting, refusing, normalising, second starts and shutting down.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -57,21 +58,53 @@ TEST(Startup, FreshStartWritesDefaultsSeedsMusicOnceAndSavesTheWarningAnswer) {
     EXPECT_EQ(box.Value("Music", "NumEntries"), "0");
 }
 
-TEST(Startup, HandEditedValuesAreNormalisedFromAVeryLongPath) {
+TEST(Startup, GarbageInEveryKeyStartsNormalisesAndEndsFromAVeryLongPath) {
+    // Every key of the settings as its range allows it after reading (any value: no limits).
+    constexpr long kAny = 0x7FFFFFFF;
+    const struct { const char* key; long low, high; } ranges[] = {
+        {"Mode", 0, 5}, {"Color", -1, 9}, {"Rate", 0, 4}, {"BackColor", -kAny - 1, kAny}, {"Broken", 0, 1},
+        {"BurnedOut", 0, 1}, {"SSType", 0, 6}, {"BulbType", -1, 20}, {"Power", 0, 1}, {"Music", 0, 1},
+        {"WarnMusic", 0, 1}, {"NotSoMany", 0, 1}, {"MissingBulbs", 0, 1}, {"ScreenSaver", 0, 1},
+        {"NoFlicker", 0, 1}, {"OnTop", -kAny - 1, kAny}, {"Zoom", 0, 1}, {"Sound", 0, 1}, {"StartOptions", 0, 1},
+        {"ChangeLights", 0, 1}, {"IdleProcess", 0, 1}, {"WarnPower", 0, 1}, {"KeyLights", 0, 1},
+        {"SSMouseMove", 0, 1}, {"OwnWindow", 0, 1}, {"SSDelay", 0, 60}, {"SSMouseClick", 0, 1},
+        {"IgnoreWinSS", 0, 1}};
+    const std::string garbage[] = {"abc", "", "99999999999999999999", "-99999999999999999999", "-0x10",
+                                   std::string("\x01\x00\x1a\x7f\xfe\xff", 6)};
     Sandbox box("lumenkin.exe", 220);
     ASSERT_GT(box.dir().size(), 200u);
-    box.WriteIniText(
-        "[Settings]\r\nStartOptions=0\r\nMode=9\r\nColor=-7\r\nBulbType=25\r\nSSDelay=-1\r\nPower=7\r\n"
-        "OnTop=7\r\nRate=abc\r\nSSMsg=0123456789012345678901234567890123456789\r\n");
-    ASSERT_TRUE(box.Start());
-    HWND warn = e2e::WaitForDialog(box.pid(), kNoMidi);
-    ASSERT_NE(warn, nullptr);
-    e2e::PressButton(warn, IDOK);  // left unticked: the warning stays on
-    ASSERT_NE(box.MainWindow(), nullptr);
-    const std::pair<const char*, const char*> expected[] = {
-        {"Mode", "5"}, {"Color", "-1"}, {"BulbType", "20"}, {"SSDelay", "60"}, {"Power", "1"},
-        {"OnTop", "7"}, {"Rate", "2"}, {"SSMsg", "0123456789012345678901234567890"}, {"WarnMusic", "1"}};
-    for (const auto& [key, value] : expected) EXPECT_EQ(box.Value("Settings", key), value) << key;
+    for (const std::string& g : garbage) {
+        SCOPED_TRACE(testing::PrintToString(g));
+        std::string ini = "stray text\r\n\x02\x03=\r\n[Settings]\r\n";
+        for (const auto& r : ranges) ini += std::string(r.key) + "=" + g + "\r\n";
+        ini += "SSMsg=" + g + std::string(5000, 'm') + "\r\n";
+        ini += "[Music]\r\nNumEntries=" + g + "\r\nCurrent=" + g + "\r\nMIDI1=" + g + "\r\n";
+        box.WriteIniText(ini);
+        ASSERT_TRUE(box.Start());
+        HWND main = box.MainWindow();
+        ASSERT_NE(main, nullptr);
+        // The start-up save has rewritten the file when the message is short again.
+        ASSERT_TRUE(e2e::WaitFor([&] { return box.Value("Settings", "SSMsg").size() <= 31; }));
+        for (const auto& r : ranges) {
+            const std::string text = box.Value("Settings", r.key);
+            const long value = std::strtol(text.c_str(), nullptr, 10);
+            EXPECT_EQ(text, std::to_string(value)) << r.key;
+            EXPECT_TRUE(value >= r.low && value <= r.high) << r.key << "=" << value;
+        }
+        if (box.Value("Settings", "WarnMusic") == "1") {
+            HWND warn = e2e::WaitForDialog(box.pid(), kNoMidi);
+            ASSERT_NE(warn, nullptr);
+            e2e::PressButton(warn, IDOK);
+        }
+        if (box.Value("Settings", "StartOptions") == "1") { ASSERT_NE(VisibleOptions(box), nullptr); }
+        DWORD_PTR reply = 0;
+        EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &reply)) << "still answering";
+        PostMessageA(main, WM_SYSCOMMAND, 1003, 0);   // "&Remove Lights"
+        DWORD code = 12345;
+        ASSERT_TRUE(box.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+        box.Stop();
+    }
 }
 
 TEST(Startup, SecondStartHandsOverToTheFirstAndExits) {

@@ -78,3 +78,29 @@ TEST(Options, OkWithThePowerOffWarnsUntilToldNotTo) {
     EXPECT_TRUE(e2e::WaitFor([&] { return box.Value("Settings", "WarnPower") == "0"; }));
     EXPECT_EQ(box.Value("Settings", "Power"), "0");
 }
+
+TEST(Options, OpensPromptlyWhateverCountThePlaylistClaims) {
+    constexpr int kPlaylist = 149;
+    Sandbox box;
+    WIN32_FIND_DATAA tune;   // one of the tunes beside the program
+    HANDLE find = FindFirstFileA((box.dir() + "\\*.mid").c_str(), &tune);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    FindClose(find);
+    const std::string name = tune.cFileName;
+    std::string longList = "NumEntries=5000\r\n";
+    for (int k = 1; k < 5000; ++k) longList += "MIDI" + std::to_string(k) + "=absent" + std::to_string(k) + ".mid\r\n";
+    longList += "MIDI5000=" + name + "\r\n";
+    const std::string playlists[] = {"NumEntries=999999\r\nMIDI1=" + name + "\r\n",
+                                     "NumEntries=2147483647\r\nMIDI1=" + name + "\r\n", longList};
+    for (const std::string& music : playlists) {
+        // The dialog reads the playlist afresh each time it opens.
+        box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nZoom=0\r\n[Music]\r\n" + music);
+        if (!box.Running()) ASSERT_TRUE(box.Start());
+        PostMessageA(box.MainWindow(), WM_SYSCOMMAND, 1001, 0);
+        HWND options = e2e::WaitForDialog(box.pid(), "Options");
+        ASSERT_NE(options, nullptr) << music.substr(0, 30);
+        EXPECT_EQ(SendDlgItemMessageA(options, kPlaylist, LB_GETSELCOUNT, 0, 0), 1) << music.substr(0, 30);
+        e2e::PressButton(options, IDCANCEL);
+        ASSERT_TRUE(e2e::WaitFor([&] { return VisibleOptions(box) == 0; }));
+    }
+}
