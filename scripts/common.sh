@@ -37,6 +37,21 @@ ensure_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.lumenkin-ready-2"
   fi
+  ensure_wine_fonts
+}
+
+# Debian's Wine 8 looks for its own fonts in "/usr/share/wine/../fonts", written as a Windows
+# path that names no folder, so a prefix sees none of fonts-wine: no Marlett (title-bar
+# buttons come out as the letters 0, 1 and r), no MS Sans Serif, no Tahoma. Every Wine also
+# loads the prefix's own Fonts folder, so link them in there.
+PACKAGES+=(fonts-wine)
+ensure_wine_fonts() {
+  local from=/usr/share/wine/fonts to="$WINEPREFIX/drive_c/windows/Fonts" f
+  [ -d "$from" ] || return 0
+  mkdir -p "$to"
+  for f in "$from"/*; do
+    [ -e "$to/${f##*/}" ] || ln -sfn "$f" "$to/${f##*/}"
+  done
 }
 
 # start_xvfb: a private 1024 x 768 x 24 screen; sets DISPLAY and XVFB_PID.

@@ -1,7 +1,33 @@
-// Centring a dialog on the screen and the raised frame every dialog paints.
+// Centring a dialog on the screen, the raised frame every dialog paints, and the fonts of their look.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "dialogs/dialog_helpers.h"
+
+namespace {
+
+int CALLBACK NoteFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+// Wine draws the title-bar buttons as glyphs of Marlett and falls back to plain letters
+// ("0", "1", "r") without it; the dialogs are laid out in MS Sans Serif.
+TEST(DialogLook, TheFontsOfTitleBarsAndDialogsAreInstalled) {
+    HDC screen = GetDC(nullptr);
+    for (const char* face : {"Marlett", "MS Sans Serif"}) {
+        LOGFONTA wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        std::strcpy(wanted.lfFaceName, face);
+        bool found = false;
+        EnumFontFamiliesExA(screen, &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+        EXPECT_TRUE(found) << face;
+    }
+    ReleaseDC(nullptr, screen);
+}
 
 TEST(DialogHelpers, CentresOnTheScreenAndPaintsTheRaisedFrame) {
     if (GetSystemMetrics(SM_CXSCREEN) != 1024 || GetSystemMetrics(SM_CYSCREEN) != 768)
