@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -53,6 +54,36 @@ private:
 
 class ScreenString : public ::testing::TestWithParam<const char*> {};
 
+// The top rows of the screen, 32 bits a pixel.
+std::vector<DWORD> ScreenRows(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Stripes and steps of many colours over the top rows, so that a misplaced pixel shows.
+void PaintPattern(int width, int height) {
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels[y * width + x] = (x * 5 & 0xFF) << 16 | (y * 9 & 0xFF) << 8 | ((x ^ y) & 0xFF);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    SetDIBitsToDevice(screen, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 
 // Red Normal bulbs at the fastest rate, NoFlicker off and on: steady, every cell shows the
@@ -84,3 +115,25 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, ScreenString, ::testing::Values("0", "1"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param[0] == '1' ? "NoFlicker" : "Direct");
                          });
+
+// Nothing repaints the bare X root, which outlives the program: after "Remove Lights"
+// the top of the screen shows exactly what it showed before the program started.
+TEST(ScreenStringEnd, RemoveLightsLeavesTheScreenAsItWas) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    e2e::FillScreen(kBackground);
+    PaintPattern(width, 2 * kBulb);
+    const std::vector<DWORD> before = ScreenRows(width, 2 * kBulb);
+    e2e::Sandbox box;
+    box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nMode=2\r\nRate=4\r\n");
+    ASSERT_TRUE(box.Start());
+    HWND main = box.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(e2e::WaitFor([&] { return ScreenRows(width, 2 * kBulb) != before; }));
+    Sleep(1000);   // several flashes
+    PostMessageA(main, WM_SYSCOMMAND, 1003, 0);
+    ASSERT_TRUE(box.WaitExit(10000, nullptr));
+    const std::vector<DWORD> after = ScreenRows(width, 2 * kBulb);
+    int differing = 0;
+    for (size_t p = 0; p < after.size(); ++p) differing += (after[p] ^ before[p]) & 0xFFFFFF ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+}
