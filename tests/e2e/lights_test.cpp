@@ -54,34 +54,23 @@ private:
 
 class ScreenString : public ::testing::TestWithParam<const char*> {};
 
-// The top rows of the screen, 32 bits a pixel.
+// The top rows of the screen as 0x00RRGGBB pixels.
 std::vector<DWORD> ScreenRows(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC dc = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(dc, bitmap);
     BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+    for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
     SelectObject(dc, old);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteDC(dc);
     DeleteObject(bitmap);
+    DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return pixels;
-}
-
-// Stripes and steps of many colours over the top rows, so that a misplaced pixel shows.
-void PaintPattern(int width, int height) {
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels[y * width + x] = (x * 5 & 0xFF) << 16 | (y * 9 & 0xFF) << 8 | ((x ^ y) & 0xFF);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC screen = GetDC(nullptr);
-    SetDIBitsToDevice(screen, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
@@ -121,7 +110,12 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, ScreenString, ::testing::Values("0", "1"),
 TEST(ScreenStringEnd, RemoveLightsLeavesTheScreenAsItWas) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     e2e::FillScreen(kBackground);
-    PaintPattern(width, 2 * kBulb);
+    HDC screen = GetDC(nullptr);   // a cross-hatch, so that a pixel put back out of place shows
+    HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, RGB(230, 140, 20));
+    const RECT top = {0, 0, width, 2 * kBulb};
+    FillRect(screen, &top, hatch);
+    DeleteObject(hatch);
+    ReleaseDC(nullptr, screen);
     const std::vector<DWORD> before = ScreenRows(width, 2 * kBulb);
     e2e::Sandbox box;
     box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nMode=2\r\nRate=4\r\n");
@@ -134,6 +128,6 @@ TEST(ScreenStringEnd, RemoveLightsLeavesTheScreenAsItWas) {
     ASSERT_TRUE(box.WaitExit(10000, nullptr));
     const std::vector<DWORD> after = ScreenRows(width, 2 * kBulb);
     int differing = 0;
-    for (size_t p = 0; p < after.size(); ++p) differing += (after[p] ^ before[p]) & 0xFFFFFF ? 1 : 0;
+    for (size_t p = 0; p < after.size(); ++p) differing += after[p] != before[p];
     EXPECT_EQ(differing, 0);
 }

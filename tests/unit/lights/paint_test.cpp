@@ -15,12 +15,6 @@ void Fill(HDC dc, const RECT& area, COLORREF colour) {
     DeleteObject(brush);
 }
 
-void FillWindow(HWND window, const RECT& area, COLORREF colour) {
-    HDC dc = GetDC(window);
-    Fill(dc, area, colour);
-    ReleaseDC(window, dc);
-}
-
 // The top rows of a DC as 0x00RRGGBB pixels.
 std::vector<DWORD> ReadRows(HDC dc, int width, int height) {
     StripBitmap copy;
@@ -28,28 +22,27 @@ std::vector<DWORD> ReadRows(HDC dc, int width, int height) {
     BitBlt(copy.dc, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     GdiFlush();
     std::vector<DWORD> pixels(copy.bits, copy.bits + width * height);
+    for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
     copy.Release();
     return pixels;
 }
 
-DWORD AsPixel(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
-
-// Per pixel of a 32 x 32 cell: true where the icon leaves the background untouched.
+// Per pixel of a cell: true where the icon leaves what lies beneath untouched (drawn
+// over black on the left and over white on the right, both stay as they were).
 std::vector<bool> ClearPixels(HICON icon) {
-    std::vector<DWORD> over[2];
+    StripBitmap pair;
     HDC screen = GetDC(nullptr);
-    for (int white = 0; white < 2; ++white) {
-        StripBitmap cell;
-        cell.Create(screen, kBulbSize, kBulbSize);
-        const RECT all = {0, 0, kBulbSize, kBulbSize};
-        Fill(cell.dc, all, white ? RGB(255, 255, 255) : RGB(0, 0, 0));
-        DrawIconEx(cell.dc, 0, 0, icon, kBulbSize, kBulbSize, 0, nullptr, DI_NORMAL);
-        over[white] = ReadRows(cell.dc, kBulbSize, kBulbSize);
-        cell.Release();
-    }
+    pair.Create(screen, 2 * kBulbSize, kBulbSize);
     ReleaseDC(nullptr, screen);
-    std::vector<bool> clear(kBulbSize * kBulbSize);
-    for (size_t p = 0; p < clear.size(); ++p) clear[p] = (over[0][p] & 0xFFFFFF) == 0 && (over[1][p] & 0xFFFFFF) == 0xFFFFFF;
+    Fill(pair.dc, {0, 0, kBulbSize, kBulbSize}, RGB(0, 0, 0));
+    Fill(pair.dc, {kBulbSize, 0, 2 * kBulbSize, kBulbSize}, RGB(255, 255, 255));
+    for (int x : {0, kBulbSize}) DrawIconEx(pair.dc, x, 0, icon, kBulbSize, kBulbSize, 0, nullptr, DI_NORMAL);
+    const std::vector<DWORD> over = ReadRows(pair.dc, 2 * kBulbSize, kBulbSize);
+    pair.Release();
+    std::vector<bool> clear;
+    for (int y = 0; y < kBulbSize; ++y)
+        for (int x = 0; x < kBulbSize; ++x)
+            clear.push_back(over[y * 2 * kBulbSize + x] == 0 && over[y * 2 * kBulbSize + kBulbSize + x] == 0xFFFFFF);
     return clear;
 }
 
@@ -60,6 +53,11 @@ protected:
         settings.NoFlicker = GetParam();
         settings.OwnWindow = 1;
         ownWindow = canvas_.hwnd;
+    }
+    void Wipe(const RECT& area) {
+        HDC dc = GetDC(canvas_.hwnd);
+        Fill(dc, area, kWipe);
+        ReleaseDC(canvas_.hwnd, dc);
     }
     // Each bulb shows its lit state's colour inside and its background through its
     // border; nothing is touched right of or below the string.
@@ -81,7 +79,7 @@ protected:
 
 }  // namespace
 
-TEST_P(Painting, EveryBulbSitsAt32TimesItsIndex) {
+TEST_P(Painting, BulbsSitAt32TimesTheirIndexAndLeaveNothingBehind) {
     DressBulbs(12);
     iconsLoaded = false;   // nothing is painted before the first set
     PaintString();
@@ -95,21 +93,15 @@ TEST_P(Painting, EveryBulbSitsAt32TimesItsIndex) {
     }
     // Someone paints over bulb 4, which is not changing (Mode None): the next step puts
     // it back whole over the new pixels.
-    FillWindow(canvas_.hwnd, {4 * kBulbSize, 0, 5 * kBulbSize, kBulbSize}, kWipe);
+    Wipe({4 * kBulbSize, 0, 5 * kBulbSize, kBulbSize});
     FlashStep(FlashForm::Timer);
     ExpectString(12, 4);
-}
-
-// When the string leaves its window (here at shut-down), what lay beneath it comes
-// back, and what someone else drew since the last paint stays.
-TEST_P(Painting, LeavingPutsBackWhatLayBeneath) {
-    DressBulbs(4);
-    for (LONG i = 0; i < 4; ++i) B(i).lit = 1;
-    PaintString();
-    ASSERT_EQ(canvas_.Pixel(48, 16), TestColour(1, 1));
-    FillWindow(canvas_.hwnd, {44, 8, 52, 16}, kWipe);   // over bulb 1
+    // When the string leaves its window (here at shut-down), what lay beneath it comes
+    // back, and what someone else drew since the last paint stays.
+    Wipe({44, 8, 52, 16});   // over bulb 1
     ReleaseLightString();
-    for (LONG i = 0; i < 4; ++i) EXPECT_EQ(canvas_.Pixel(kBulbSize * i + 16, 20), kBackground) << i;
+    for (LONG i = 0; i < 12; ++i)
+        EXPECT_EQ(canvas_.Pixel(kBulbSize * i + 16, 20), i == 4 ? kWipe : kBackground) << i;
     EXPECT_EQ(canvas_.Pixel(47, 10), kWipe);
 }
 
@@ -121,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, Painting, ::testing::Values(0, 1),
 // Someone keeps drawing into the bulb row (as the saver's snow and fireworks do) while
 // the real bulbs, whose lit pictures glow, flash. Where a dark bulb leaves its cell
 // clear, the cell shows exactly what the others drew last, or the window's own colour:
-// never a glow. Also on a window of 32,768 colours, which gives back other values than
+// never a glow. Also in a bitmap of fewer colours, which gives back other values than
 // the ones written to it.
 using Glow = LightsTest;
 
@@ -137,28 +129,25 @@ TEST_F(Glow, DarkBulbsShowWhatOthersDrewAndNoGlow) {
 
     struct Target {
         const char* name;
-        WORD bits;   // 0: a window; else a memory bitmap of this many bits per pixel
+        WORD bits;   // 0: the window itself; else a bitmap of this many bits per pixel
         bool offscreen;
     };
     for (const Target& target : {Target{"window, direct", 0, false}, Target{"window, NoFlicker", 0, true},
                                  Target{"15-bit bitmap", 16, false}}) {
         SCOPED_TRACE(target.name);
         Canvas canvas(kWidth, 64);
-        HDC dc = GetDC(canvas.hwnd);
-        HDC memory = nullptr;
-        HBITMAP bitmap = nullptr;
+        HDC dc = GetDC(canvas.hwnd), into = dc;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, kWidth, -64, 1, target.bits, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = target.bits ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
         HGDIOBJ previous = nullptr;
-        if (target.bits) {
-            BITMAPINFO info{};
-            info.bmiHeader = {sizeof info.bmiHeader, kWidth, -64, 1, target.bits, BI_RGB, 0, 0, 0, 0, 0};
-            void* bits = nullptr;
-            bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-            memory = CreateCompatibleDC(dc);
-            previous = SelectObject(memory, bitmap);
-            Fill(memory, {0, 0, kWidth, 64}, kBackground);
+        if (bitmap) {
+            into = CreateCompatibleDC(dc);
+            previous = SelectObject(into, bitmap);
+            Fill(into, {0, 0, kWidth, 64}, kBackground);
         }
-        HDC into = memory ? memory : dc;
-        std::vector<DWORD> theirs(kWidth * kBulbSize, AsPixel(GetPixel(into, 0, 40)));
+        std::vector<DWORD> theirs = ReadRows(into, kWidth, kBulbSize);
         StringBackdrop backdrop;
         unsigned seed = 1;
         auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
@@ -166,23 +155,22 @@ TEST_F(Glow, DarkBulbsShowWhatOthersDrewAndNoGlow) {
             for (int n = 0; n < 40; ++n) {
                 const int x = next() % kWidth, y = next() % kBulbSize;
                 SetPixelV(into, x, y, (next() & 1) ? RGB(255, 0, 255) : RGB(0, 255, 255));
-                theirs[y * kWidth + x] = AsPixel(GetPixel(into, x, y));
+                const COLORREF drawn = GetPixel(into, x, y);
+                theirs[y * kWidth + x] = GetRValue(drawn) << 16 | GetGValue(drawn) << 8 | GetBValue(drawn);
             }
             for (LONG i = 0; i < kCount; ++i) B(i).lit = round < 12 && (i + round) % 3 == 0;
             PaintStrip(into, {0, 0, kWidth, kBulbSize}, lightString.bulbs, kCount, backdrop, target.offscreen);
         }
         const std::vector<DWORD> shown = ReadRows(into, kWidth, kBulbSize);
         int wrong = 0;
-        for (int y = 0; y < kBulbSize; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                if (clearDark[y * kBulbSize + x % kBulbSize])
-                    wrong += (shown[y * kWidth + x] & 0xFFFFFF) != theirs[y * kWidth + x];
+        for (int p = 0; p < kWidth * kBulbSize; ++p)
+            wrong += clearDark[p / kWidth * kBulbSize + p % kBulbSize] && shown[p] != theirs[p];
         EXPECT_EQ(wrong, 0);
         ReleaseBackdrop(backdrop);
-        if (memory) {
-            SelectObject(memory, previous);
+        if (bitmap) {
+            SelectObject(into, previous);
             DeleteObject(bitmap);
-            DeleteDC(memory);
+            DeleteDC(into);
         }
         ReleaseDC(canvas.hwnd, dc);
     }
