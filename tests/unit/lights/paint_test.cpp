@@ -34,8 +34,8 @@ std::vector<bool> ClearPixels(HICON icon) {
     HDC screen = GetDC(nullptr);
     pair.Create(screen, 2 * kBulbSize, kBulbSize);
     ReleaseDC(nullptr, screen);
-    Fill(pair.dc, {0, 0, kBulbSize, kBulbSize}, RGB(0, 0, 0));
-    Fill(pair.dc, {kBulbSize, 0, 2 * kBulbSize, kBulbSize}, RGB(255, 255, 255));
+    PatBlt(pair.dc, 0, 0, kBulbSize, kBulbSize, BLACKNESS);
+    PatBlt(pair.dc, kBulbSize, 0, kBulbSize, kBulbSize, WHITENESS);
     for (int x : {0, kBulbSize}) DrawIconEx(pair.dc, x, 0, icon, kBulbSize, kBulbSize, 0, nullptr, DI_NORMAL);
     const std::vector<DWORD> over = ReadRows(pair.dc, 2 * kBulbSize, kBulbSize);
     pair.Release();
