@@ -117,11 +117,6 @@ void PaintStrip(HDC dc, const RECT& strip, const Bulb* bulbs, LONG count, String
         return;
     }
     const bool fresh = state == Backdrop::Fresh;
-    if (backdrop.iconSet != BulbIconSetSerial()) {
-        std::fill(std::begin(backdrop.drawn), std::end(backdrop.drawn), nullptr);
-        std::fill(std::begin(backdrop.otherIcon), std::end(backdrop.otherIcon), nullptr);
-        backdrop.iconSet = BulbIconSetSerial();
-    }
     // One read of the window; where it no longer shows what we left, someone else drew.
     BitBlt(backdrop.seen.dc, 0, 0, width, height, dc, strip.left, strip.top, SRCCOPY);
     GdiFlush();
@@ -176,6 +171,12 @@ void PaintString() {
         // the old window's pixels back if that mattered.
         ReleaseBackdrop(stringBackdrop);
         stringBackdrop.window = window;
+    }
+    if (stringBackdrop.iconSet != BulbIconSetSerial()) {
+        // The handles drawn so far may since have been given to other pictures.
+        std::fill(std::begin(stringBackdrop.drawn), std::end(stringBackdrop.drawn), nullptr);
+        std::fill(std::begin(stringBackdrop.otherIcon), std::end(stringBackdrop.otherIcon), nullptr);
+        stringBackdrop.iconSet = BulbIconSetSerial();
     }
     HDC dc = GetDC(window);
     if (!dc) return;

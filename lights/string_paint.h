@@ -21,7 +21,7 @@ struct StringBackdrop {
     StripBitmap windowFormat;
     HICON drawn[kMaxBulbs] = {};   // the icon each cell of `shown` holds
     HICON otherIcon[kMaxBulbs] = {};   // the icon each cell of `other` holds; null: none
-    int iconSet = -1;              // the bulb icon set those handles belong to
+    int iconSet = -1;              // the bulb icon set those handles belong to (PaintString's)
 };
 
 // Draws each bulb's current icon at its place, in index order, with nothing beneath.
