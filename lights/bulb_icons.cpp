@@ -19,6 +19,7 @@ struct CachedIcon {
 constexpr int kCacheSize = 64;
 CachedIcon cache[kCacheSize];
 int cacheCount = 0;
+int setSerial = 0;
 
 CachedIcon* Find(const char* name) {
     for (int i = 0; i < cacheCount; ++i)
@@ -29,6 +30,7 @@ CachedIcon* Find(const char* name) {
 }  // namespace
 
 void BeginBulbIconSet() {
+    ++setSerial;
     for (int i = 0; i < cacheCount; ++i) cache[i].used = false;
 }
 
@@ -57,6 +59,8 @@ void EndBulbIconSet() {
     }
     cacheCount = kept;
 }
+
+int BulbIconSetSerial() { return setSerial; }
 
 HICON CachedBulbIcon(const char* name) {
     const CachedIcon* hit = Find(name);

@@ -9,6 +9,9 @@ void BeginBulbIconSet();
 HICON AcquireBulbIcon(const char* name);
 // Destroys the icons the new set did not acquire.
 void EndBulbIconSet();
+// Changes with every new set: a handle seen in another set may since have been
+// destroyed and given to a different picture.
+int BulbIconSetSerial();
 
 // The cached icon of this name, without loading it; null when the set does not hold it.
 HICON CachedBulbIcon(const char* name);

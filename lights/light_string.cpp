@@ -5,7 +5,6 @@
 #include "app/settings.h"
 #include "lights/bulb_catalogue.h"
 #include "lights/bulb_icons.h"
-#include "lights/string_paint.h"
 #include "saver/saver.h"
 
 LightString lightString;
@@ -23,9 +22,9 @@ HWND DrawingWindow() {
 }
 
 void ReleaseLightString() {
+    LeaveStringWindow();
     iconsLoaded = false;
     for (Bulb& bulb : lightString.bulbs) bulb.icon[0] = bulb.icon[1] = nullptr;
     BeginBulbIconSet();     // a set that acquires nothing: every cached icon goes
     EndBulbIconSet();
-    ReleaseStringBackdrop();
 }

@@ -41,8 +41,13 @@ void PaintString();
 void RefreshDesktop();
 // Repaints the shell's taskbar, if there is one.
 void RefreshTaskbar();
-// Lets go of everything the string holds for painting: its icons and the copies of the
-// window beneath it. Painting does nothing until the next LoadBulbSet. For shut-down.
+// The string leaves the window it was drawn into: what lay beneath it there is put
+// back (except where someone else drew since), and the kept copies are let go. The
+// next paint starts afresh in whatever window is then the drawing window.
+void LeaveStringWindow();
+// Lets go of everything the string holds for painting, after leaving its window: its
+// icons and the copies of the window beneath it. Painting does nothing until the next
+// LoadBulbSet. For shut-down.
 void ReleaseLightString();
 // Gives the own taskbar window the BackColor background and repaints it.
 void ApplyOwnWindowColor();

@@ -39,7 +39,12 @@ void ApplyOwnWindowSetting() {
         RefreshDesktop();
         return;
     }
-    if (!OwnWindowExists()) ownWindow = AppBarCreate(appInstance);
+    if (!OwnWindowExists()) {
+        // The bar will cover the string's place on the desktop: put back what the bulbs
+        // hid there first, for a desktop that does not repaint itself.
+        LeaveStringWindow();
+        ownWindow = AppBarCreate(appInstance);
+    }
     if (ownWindow) ShowWindow(ownWindow, SW_SHOW);
     RefreshDesktop();
 }

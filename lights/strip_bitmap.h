@@ -12,9 +12,20 @@ struct StripBitmap {
 
     // Makes the bitmap (after releasing any earlier one); false when it cannot.
     bool Create(HDC reference, int w, int h);
+    // Makes a bitmap in the reference DC's own pixel format instead (no `bits`); false
+    // when it cannot. Its bits per pixel, when it was made.
+    int CreateLike(HDC reference, int w, int h);
     void Release();
-    // Copies the pixels of cell `index` (32 wide, full height) from another bitmap of the same size.
-    void CopyCellFrom(const StripBitmap& source, int index);
+
+    // The cells are 32 pixels wide and the bitmap's full height; `other` is always a
+    // bitmap of the same size. Call GdiFlush after drawing, before these.
+    // Copies the pixels of cell `index` from another bitmap.
+    void CopyCellFrom(const StripBitmap& other, int index);
+    // Exchanges the pixels of cell `index` with another bitmap's.
+    void SwapCellWith(StripBitmap& other, int index);
     // True when cell `index` holds the same colours in both bitmaps.
     bool SameCell(const StripBitmap& other, int index) const;
+    // Takes from `now` every pixel of cell `index` that differs from `before`; true when
+    // there was one.
+    bool TakeChangedPixels(const StripBitmap& now, const StripBitmap& before, int index);
 };

@@ -52,6 +52,7 @@ bool SaverDue() {
 void StartSaver() {
     if (saverRunning) return;
     RegisterSaverClass();
+    LeaveStringWindow();
     saverWindow = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                   GetDesktopWindow(), nullptr, appInstance, nullptr);
@@ -70,6 +71,7 @@ void StartSaver() {
 void StopSaver() {
     if (!saverRunning) return;
     HWND window = saverWindow;
+    LeaveStringWindow();
     saverWindow = nullptr;
     saverRunning = false;
     // Null when the window is being destroyed already (see the window's WM_DESTROY).

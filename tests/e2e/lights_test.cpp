@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -53,6 +54,25 @@ private:
 
 class ScreenString : public ::testing::TestWithParam<const char*> {};
 
+// The top rows of the screen as 0x00RRGGBB pixels.
+std::vector<DWORD> ScreenRows(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+    for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 }  // namespace
 
 // Red Normal bulbs at the fastest rate, NoFlicker off and on: steady, every cell shows the
@@ -84,3 +104,30 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, ScreenString, ::testing::Values("0", "1"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param[0] == '1' ? "NoFlicker" : "Direct");
                          });
+
+// Nothing repaints the bare X root, which outlives the program: after "Remove Lights"
+// the top of the screen shows exactly what it showed before the program started.
+TEST(ScreenStringEnd, RemoveLightsLeavesTheScreenAsItWas) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    e2e::FillScreen(kBackground);
+    HDC screen = GetDC(nullptr);   // a cross-hatch, so that a pixel put back out of place shows
+    HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, RGB(230, 140, 20));
+    const RECT top = {0, 0, width, 2 * kBulb};
+    FillRect(screen, &top, hatch);
+    DeleteObject(hatch);
+    ReleaseDC(nullptr, screen);
+    const std::vector<DWORD> before = ScreenRows(width, 2 * kBulb);
+    e2e::Sandbox box;
+    box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nMode=2\r\nRate=4\r\n");
+    ASSERT_TRUE(box.Start());
+    HWND main = box.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(e2e::WaitFor([&] { return ScreenRows(width, 2 * kBulb) != before; }));
+    Sleep(1000);   // several flashes
+    PostMessageA(main, WM_SYSCOMMAND, 1003, 0);
+    ASSERT_TRUE(box.WaitExit(10000, nullptr));
+    const std::vector<DWORD> after = ScreenRows(width, 2 * kBulb);
+    int differing = 0;
+    for (size_t p = 0; p < after.size(); ++p) differing += after[p] != before[p];
+    EXPECT_EQ(differing, 0);
+}
