@@ -1,5 +1,5 @@
 // End to end on a desktop that repaints itself, as users run the program: whatever a
-// dialog or the saver covered comes back when it closes, and Apply leaves the new string
+// dialog or the saver covered comes back when it closes, and Apply replaces the string
 // on the screen.
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ constexpr char kAbout[] = "About Lumenkin...";
 constexpr char kBackColor[] = "Select Background Color";
 constexpr char kWarning[] = "Lumenkin v2.1";
 constexpr WPARAM kOpenOptions = 1001, kOpenAbout = 1000, kOpenBackColor = 1008;
-constexpr int kQuit = 3, kApply = 156, kSaverTest = 154, kPowerSwitch = 400;
+constexpr int kQuit = 3, kApply = 156, kSaverTest = 154, kPowerSwitch = 400, kMoreLights = 147;
 constexpr LONG kBelowTheLights = 32;
 
 enum class Close { Ok, Cancel, CloseBox, Minimise, Quit, ApplyThenCancel, SaverThenCancel, PowerOffThenOk };
@@ -53,6 +53,10 @@ RECT ScreenBelowTheLights() {
     return RECT{0, kBelowTheLights, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+RECT LightStrip() {
+    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), kBelowTheLights};
+}
+
 // Pixels of the screen below the lights that differ from `before`, inside `look` and
 // outside `skip`.
 size_t Changed(const std::vector<uint32_t>& before, const RECT& look, const RECT& skip = RECT{}) {
@@ -79,21 +83,24 @@ void ExpectRestored(const std::vector<uint32_t>& before, const char* what, const
     e2e::WaitFor(restored, 3000);
 }
 
-// Pixels of the light string's strip that show something other than the desktop.
-size_t StripPixels(uint32_t desktop) {
-    const std::vector<uint32_t> strip = e2e::ScreenBits(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), kBelowTheLights});
+// Pixels of `area` that show something other than the desktop.
+size_t Shown(uint32_t desktop, const RECT& area) {
     size_t shown = 0;
-    for (uint32_t pixel : strip) shown += pixel != desktop;
+    for (uint32_t pixel : e2e::ScreenBits(area)) shown += pixel != desktop;
     return shown;
 }
 
-// Apply wipes the old string with a desktop repaint, which must not wipe the new one:
-// with the lights standing still while the dialog is open, nothing would bring it back.
-void ExpectApplyLeavesTheString(HWND options, uint32_t desktop) {
-    for (int i = 0; i < 3; ++i) {
+// Apply with "More Lights" off, on and off again: a desktop repaint wipes the old string
+// (the second place is empty with fewer lights) and must not wipe the new one, which
+// nothing would bring back while the dialog holds the lights still.
+void ExpectApplyRepaintsTheString(HWND options, uint32_t desktop) {
+    const RECT secondBulbBelowTheWire{kBelowTheLights, 12, 2 * kBelowTheLights, kBelowTheLights};
+    for (bool more : {false, true, false}) {
+        e2e::SetCheck(options, kMoreLights, more);
         SendMessageA(options, WM_COMMAND, MAKEWPARAM(kApply, BN_CLICKED), 0);
         Sleep(500);
-        EXPECT_GT(StripPixels(desktop), 1000u) << "Apply " << i << " left no string";
+        EXPECT_GT(Shown(desktop, LightStrip()), 1000u) << "Apply left no string";
+        EXPECT_EQ(Shown(desktop, secondBulbBelowTheWire) > 0, more) << "second place with More Lights " << more;
     }
 }
 
@@ -119,7 +126,7 @@ void Close(const Sandbox& box, HWND dialog, const Round& round, uint32_t desktop
     case Close::CloseBox: PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); return;
     case Close::Minimise: PostMessageA(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0); return;
     case Close::Quit: e2e::PressButton(dialog, kQuit); return;
-    case Close::ApplyThenCancel: ExpectApplyLeavesTheString(dialog, desktop); break;
+    case Close::ApplyThenCancel: ExpectApplyRepaintsTheString(dialog, desktop); break;
     case Close::SaverThenCancel: ExpectSaverEndRestoresTheScreen(box, dialog); break;
     case Close::PowerOffThenOk: {
         e2e::PressButton(dialog, kPowerSwitch);
@@ -136,18 +143,18 @@ void Close(const Sandbox& box, HWND dialog, const Round& round, uint32_t desktop
 
 }  // namespace
 
-TEST(DesktopRepaint, WhatDialogsAndTheSaverCoveredComesBackAndApplyLeavesTheString) {
+TEST(DesktopRepaint, WhatDialogsAndTheSaverCoveredComesBackAndApplyRepaintsTheString) {
     e2e::VirtualDesktop desktop;
     if (!desktop.here()) return;
     Sandbox box;
     // IdleProcess: the lights stand still while a dialog is open, so only Apply paints them.
     box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nZoom=0\r\nSound=0\r\nMusic=0\r\n"
-                     "IdleProcess=1\r\nScreenSaver=1\r\nSSType=5\r\nSSDelay=30\r\n");
+                     "IdleProcess=1\r\nNotSoMany=0\r\nScreenSaver=1\r\nSSType=5\r\nSSDelay=30\r\n");
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 10, GetSystemMetrics(SM_CYSCREEN) / 3);
     ASSERT_TRUE(box.Start(desktop.name()));
     ASSERT_NE(box.MainWindow(), nullptr);
     const uint32_t desktopColour = e2e::ScreenBits(RECT{0, 200, 1, 201})[0];
-    ASSERT_TRUE(e2e::WaitFor([&] { return StripPixels(desktopColour) > 1000; })) << "the string shows";
+    ASSERT_TRUE(e2e::WaitFor([&] { return Shown(desktopColour, LightStrip()) > 1000; })) << "the string shows";
 
     for (const Round& round : kRounds) {
         SCOPED_TRACE(round.name);
