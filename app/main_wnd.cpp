@@ -22,7 +22,7 @@ void MaybeStartSaver() {
 LRESULT OnDestroy() {
     PostQuitMessage(0);
     // Repaint the desktop so the bulbs vanish with the program.
-    InvalidateRect(desktopWindow, nullptr, TRUE);
+    RefreshDesktop();
     return 1;
 }
 

@@ -110,9 +110,8 @@ void CloseOptions(HWND dialog, bool cancel) {
     RemoveContextTips(optionsTips);
     KillTimer(dialog, kPreviewTimerId);
     EndDialog(dialog, 1);
-    if (cancel) RefreshDesktop();
-    InvalidateRect(desktopWindow, nullptr, TRUE);
-    UpdateWindow(desktopWindow);
+    // Whatever ended the dialog, the desktop repaints the place it covered.
+    RefreshDesktop();
     Forget();
 }
 

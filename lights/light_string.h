@@ -37,9 +37,10 @@ HWND DrawingWindow();
 // Draws every used bulb into the drawing window (through an off-screen strip when
 // NoFlicker is set). Nothing happens before the first bulb set is loaded.
 void PaintString();
-// Repaints the desktop so that bulbs drawn on it disappear.
+// Has the desktop and every window on it repaint itself, so that bulbs drawn on it
+// disappear; returns once the desktop is repainted, or after a short wait.
 void RefreshDesktop();
-// Repaints the shell's taskbar, if there is one.
+// Has the shell's taskbar, if there is one, repaint itself.
 void RefreshTaskbar();
 // The string leaves the window it was drawn into: what lay beneath it there is put
 // back (except where someone else drew since), and the kept copies are let go. The

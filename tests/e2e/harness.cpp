@@ -1,6 +1,8 @@
 // End-to-end harness: runs the real lumenkin.exe from a fresh folder and talks to it.
 #include "harness.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -42,6 +44,55 @@ void CopyDataFiles(const std::string& from, const std::string& to) {
         CopyFileA((from + "\\" + fd.cFileName).c_str(), (to + "\\" + fd.cFileName).c_str(), FALSE);
     } while (FindNextFileA(find, &fd));
     FindClose(find);
+}
+
+constexpr char kDesktopVariable[] = "LUMENKIN_E2E_DESKTOP";
+constexpr char kDesktopsKey[] = "Software\\Wine\\Explorer\\Desktops";
+constexpr DWORD kDesktopRunMs = 5 * 60 * 1000;
+
+// Tells Wine's explorer to show the desktop of this name as a virtual desktop the size
+// of the screen, with a taskbar; or forgets it again.
+void DescribeDesktop(const char* name, bool add) {
+    HKEY desktops;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &desktops,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (add) {
+        char size[32];
+        wsprintfA(size, "%dx%d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        RegSetValueExA(desktops, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(size), lstrlenA(size) + 1);
+        const DWORD on = 1;
+        RegSetKeyValueA(desktops, name, "EnableShell", REG_DWORD, &on, sizeof on);
+    } else {
+        RegDeleteValueA(desktops, name);
+        RegDeleteKeyA(desktops, name);
+    }
+    RegCloseKey(desktops);
+}
+
+// Runs the current test in a new process of this program on the named desktop and
+// returns its exit code; its output goes where this program's goes.
+DWORD RunCurrentTestOn(const char* desktop) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string cmd = std::string("\"") + exe + "\" --gtest_color=no --gtest_filter=" + test->test_suite_name() +
+                      "." + test->name();
+    std::string desktopName = desktop;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.lpDesktop = &desktopName[0];
+    PROCESS_INFORMATION pi{};
+    SetEnvironmentVariableA(kDesktopVariable, desktop);
+    const BOOL started = CreateProcessA(exe, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    SetEnvironmentVariableA(kDesktopVariable, nullptr);
+    if (!started) return 98;
+    DWORD code = 99;
+    if (WaitForSingleObject(pi.hProcess, kDesktopRunMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    else TerminateProcess(pi.hProcess, code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
 }
 
 struct FindRequest {
@@ -144,9 +195,11 @@ void Sandbox::WriteQuietIni() {
     WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\n");
 }
 
-bool Sandbox::Start() {
+bool Sandbox::Start(const char* desktop) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
+    std::string desktopName = desktop ? desktop : "";
+    if (desktop) si.lpDesktop = &desktopName[0];
     std::string cmd = "\"" + ExePath() + "\"";
     if (!CreateProcessA(ExePath().c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi_))
         return false;
@@ -242,11 +295,58 @@ void SetCheck(HWND dialog, int id, bool checked) {
     SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+VirtualDesktop::VirtualDesktop() {
+    if (GetEnvironmentVariableA(kDesktopVariable, name_, sizeof name_)) {
+        // The first use of the desktop window starts the explorer that shows it.
+        GetDesktopWindow();
+        here_ = WaitFor([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; });
+        if (!here_) ADD_FAILURE() << "the virtual desktop did not show";
+        return;
+    }
+    wsprintfA(name_, "LumenkinE2E%lu", GetCurrentProcessId());
+    DescribeDesktop(name_, true);
+    const DWORD code = RunCurrentTestOn(name_);
+    DescribeDesktop(name_, false);
+    EXPECT_EQ(code, 0u) << "the run on the virtual desktop " << name_ << " failed";
+}
+
+VirtualDesktop::~VirtualDesktop() {
+    if (!here_) return;
+    // Its explorer ends with the desktop, and with it the desktop's window on the X screen.
+    HWND desktop = GetDesktopWindow();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(desktop, &pid);
+    HANDLE explorer = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(desktop, WM_CLOSE, 0, 0);
+    if (!explorer) return;
+    WaitForSingleObject(explorer, 10000);
+    CloseHandle(explorer);
+}
+
 COLORREF ScreenPixel(int x, int y) {
     HDC dc = GetDC(nullptr);
     COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(nullptr, dc);
     return c;
+}
+
+std::vector<uint32_t> ScreenBits(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    std::vector<uint32_t> pixels(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + width * height);
+    for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 void FillScreen(COLORREF colour) {

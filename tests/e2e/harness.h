@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,8 @@ public:
     // A settings file that opens no dialog at start-up (no MIDI warning, no Options).
     void WriteQuietIni();
 
-    // Process control.
-    bool Start();
+    // Process control. `desktop` names the desktop to start on (null: this process's own).
+    bool Start(const char* desktop = nullptr);
     DWORD pid() const { return pi_.dwProcessId; }
     HANDLE process() const { return pi_.hProcess; }
     bool Running() const;
@@ -72,8 +73,31 @@ void PressButton(HWND dialog, int id);
 // Ticks or clears a check box of another process's dialog.
 void SetCheck(HWND dialog, int id, bool checked);
 
+// A Wine virtual desktop with a taskbar, as users run the program: unlike the bare X
+// screen it repaints what windows uncover. A process keeps using the desktop it first
+// drew on, so the test runs again in a process of its own there: in the first process
+// the constructor runs it and reports how it went and here() is false; in the new one
+// here() is true, the test body runs and starts programs with Start(name()), and the
+// destructor closes the desktop.
+class VirtualDesktop {
+public:
+    VirtualDesktop();
+    ~VirtualDesktop();
+    VirtualDesktop(const VirtualDesktop&) = delete;
+    VirtualDesktop& operator=(const VirtualDesktop&) = delete;
+
+    bool here() const { return here_; }
+    const char* name() const { return name_; }
+
+private:
+    char name_[64] = "";
+    bool here_ = false;
+};
+
 // Screen pixels.
 COLORREF ScreenPixel(int x, int y);
+// The screen's pixels in `area`, row by row, as 0x00RRGGBB.
+std::vector<uint32_t> ScreenBits(const RECT& area);
 // Paints the whole screen one colour (nothing repaints the bare X root by itself).
 void FillScreen(COLORREF colour);
 
