@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/commands.h"
 #include "app/settings.h"
+#include "lights/flash_engine.h"
 #include "lights/light_string.h"
 #include "support/test_env.h"
 
@@ -128,7 +129,7 @@ TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {
         Spine spine({{"IdleProcess", idle}});
         ASSERT_TRUE(spine.ok());
         constexpr UINT_PTR kQuitTimer = 77;
-        SetTimer(nullptr, kQuitTimer, 1000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        SetTimer(nullptr, kQuitTimer, 1000, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
             KillTimer(nullptr, id);
             PostQuitMessage(3);
         });
@@ -144,6 +145,21 @@ TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {
         const ULONGLONG cpu = ms(kernelAfter) - ms(kernelBefore) + ms(userAfter) - ms(userBefore);
         EXPECT_LT(cpu * 4, wall) << "IdleProcess=" << idle << ": " << cpu << " ms of CPU in " << wall << " ms";
     }
+}
+
+TEST(MessageLoop, TakesEveryQueuedMessageBeforeItSleeps) {
+    // Messages already in the queue do not wake a sleeping loop, so a loop that slept
+    // with these still queued would only go on when the fallback timer quits with 9.
+    Spine spine;
+    ASSERT_TRUE(spine.ok());
+    StopFlashTimer();   // its ticks would wake such a loop too
+    testenv::Pump();
+    for (int i = 0; i < 3; ++i) PostMessageA(mainWindow, WM_NULL, 0, 0);
+    PostQuitMessage(5);
+    constexpr UINT_PTR kFallbackTimer = 78;
+    SetTimer(nullptr, kFallbackTimer, 3000, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { PostQuitMessage(9); });
+    EXPECT_EQ(RunMessageLoop(), 5);
+    KillTimer(nullptr, kFallbackTimer);
 }
 
 TEST(Fonts, MakeFontFollowsTheScreenResolution) {
