@@ -62,3 +62,15 @@ stop_xvfb() {
   XVFB_PID=
 }
 
+# make_package: the release package of the 32-bit build, build/lumenkin-<version>-win32.zip
+# (CPack, configured in cmake/package.cmake); prints its path.
+make_package() {
+  local out="$BUILD_DIR/i686/package"
+  rm -rf "$out"
+  (cd "$BUILD_DIR/i686" && cpack -B "$out" >/dev/null)
+  local zip
+  zip=$(ls "$out"/lumenkin-*-win32.zip)
+  mv -f "$zip" "$BUILD_DIR/"
+  rm -rf "$out"
+  echo "$BUILD_DIR/${zip##*/}"
+}
