@@ -148,18 +148,29 @@ TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {
 }
 
 TEST(MessageLoop, TakesEveryQueuedMessageBeforeItSleeps) {
-    // Messages already in the queue do not wake a sleeping loop, so a loop that slept
-    // with these still queued would only go on when the fallback timer quits with 9.
+    // Messages already in the queue do not wake a sleeping loop. A loop that slept with
+    // these still queued would go on only as a helper thread posts it fresh messages
+    // (quits with 9) once a second, and would end with 9 instead of 5.
     Spine spine;
     ASSERT_TRUE(spine.ok());
     StopFlashTimer();   // its ticks would wake such a loop too
     testenv::Pump();
     for (int i = 0; i < 3; ++i) PostMessageA(mainWindow, WM_NULL, 0, 0);
     PostQuitMessage(5);
-    constexpr UINT_PTR kFallbackTimer = 78;
-    SetTimer(nullptr, kFallbackTimer, 3000, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { PostQuitMessage(9); });
+    struct Helper {
+        DWORD loopThread;
+        HANDLE done;
+    } helper{GetCurrentThreadId(), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE thread = CreateThread(nullptr, 0, [](void* p) WINAPI -> DWORD {
+        auto* h = static_cast<Helper*>(p);
+        while (WaitForSingleObject(h->done, 1000) == WAIT_TIMEOUT) PostThreadMessageA(h->loopThread, WM_QUIT, 9, 0);
+        return 0;
+    }, &helper, 0, nullptr);
     EXPECT_EQ(RunMessageLoop(), 5);
-    KillTimer(nullptr, kFallbackTimer);
+    SetEvent(helper.done);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CloseHandle(helper.done);
 }
 
 TEST(Fonts, MakeFontFollowsTheScreenResolution) {
