@@ -1,9 +1,9 @@
-# Cross build for 32-bit Windows. Only 64-bit Wine runs on the build machines, so this
-# build is compiled and linked but never run; its art comes from the 64-bit build.
+# Cross build of the program that ships: 32-bit Windows, win32-thread MinGW-w64 compilers.
+# Their runtime needs no winpthreads, so the program imports only what Windows 95 exports.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

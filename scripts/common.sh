@@ -6,8 +6,10 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}   # no Mono/Gecko prompts
 
-PACKAGES=(cmake make wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools
+# wine32:i386 runs the 32-bit program and tests; g++-mingw-w64-i686-win32 builds the
+# program that ships (its runtime imports nothing Windows 95 lacks).
+PACKAGES=(cmake make wine wine64 wine32:i386 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+          g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools
           googletest xvfb xauth imagemagick)
 
 ensure_packages() {
@@ -19,14 +21,17 @@ ensure_packages() {
   echo "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" = 0 ] || sudo=sudo
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # ensure_prefix DIR: a Wine prefix that reports Windows 98 and shows no stray systray window.
+# It must be made after 32-bit Wine is installed; the ready-mark's number makes older ones anew.
 ensure_prefix() {
   export WINEPREFIX=$1
-  if [ ! -f "$WINEPREFIX/.lumenkin-ready-2" ]; then
+  if [ ! -f "$WINEPREFIX/.lumenkin-ready-3" ]; then
+    [ -f "$WINEPREFIX/system.reg" ] && rm -rf "$WINEPREFIX"   # made before, by other Wine
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
@@ -35,7 +40,7 @@ ensure_prefix() {
     # Xvfb runs no window manager; Wine would wait for one each time a window is hidden.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.lumenkin-ready-2"
+    touch "$WINEPREFIX/.lumenkin-ready-3"
   fi
   ensure_wine_fonts
 }
@@ -70,4 +75,17 @@ start_xvfb() {
 stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   XVFB_PID=
+}
+
+# make_package: the release package of the 32-bit build, build/lumenkin-<version>-win32.zip
+# (CPack, configured in cmake/package.cmake); prints its path.
+make_package() {
+  local out="$BUILD_DIR/i686/package"
+  rm -rf "$out"
+  (cd "$BUILD_DIR/i686" && cpack -B "$out" >/dev/null)
+  local zip
+  zip=$(ls "$out"/lumenkin-*-win32.zip)
+  mv -f "$zip" "$BUILD_DIR/"
+  rm -rf "$out"
+  echo "$BUILD_DIR/${zip##*/}"
 }

@@ -122,7 +122,10 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::string BuildDir() {
+std::string ProgramDir() {
+    char given[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA("LUMENKIN_PROGRAM_DIR", given, sizeof given);
+    if (n > 0 && n < sizeof given) return given;
     std::string dir = ModuleDir();
     return dir.substr(0, dir.find_last_of('\\'));
 }
@@ -146,9 +149,11 @@ Sandbox::Sandbox(const std::string& exeName, size_t minPathLength) : exeName_(ex
         dir_ += "\\" + std::string(minPathLength - dir_.size() - 1, 'x');
         CreateDirectoryA(dir_.c_str(), nullptr);
     }
-    CopyFileA((BuildDir() + "\\lumenkin.exe").c_str(), ExePath().c_str(), FALSE);
-    CopyDataFiles(BuildDir(), dir_);
+    CopyFileA((ProgramDir() + "\\lumenkin.exe").c_str(), ExePath().c_str(), FALSE);
+    CopyDataFiles(ProgramDir(), dir_);
 }
+
+Sandbox::Sandbox(InPlace existing) : dir_(existing.dir), root_(existing.dir), exeName_("lumenkin.exe") {}
 
 Sandbox::~Sandbox() {
     Stop();

@@ -9,8 +9,9 @@
 
 namespace e2e {
 
-// Folder of the built program (the folder above the test programs).
-std::string BuildDir();
+// Folder of the program under test: LUMENKIN_PROGRAM_DIR when set (the program that
+// ships, built elsewhere), else the folder above the test programs (this build's own).
+std::string ProgramDir();
 
 // A fresh temporary folder holding a copy of lumenkin.exe (and the data files that
 // ship beside it). The destructor stops the program if it still runs and removes
@@ -20,6 +21,12 @@ public:
     // `exeName` lets a test run the program under another file name; `minPathLength`
     // nests the folder until its path is at least that long.
     explicit Sandbox(const std::string& exeName = "lumenkin.exe", size_t minPathLength = 0);
+    // Runs the program where it already lies (an unpacked release package); the
+    // destructor still stops it and removes that folder.
+    struct InPlace {
+        std::string dir;
+    };
+    explicit Sandbox(InPlace existing);
     ~Sandbox();
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;

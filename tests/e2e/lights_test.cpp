@@ -15,7 +15,7 @@ constexpr int kBulb = 32;
 class ReferenceBulb {
 public:
     explicit ReferenceBulb(const char* iconName) {
-        HMODULE exe = LoadLibraryExA((e2e::BuildDir() + "\\lumenkin.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HMODULE exe = LoadLibraryExA((e2e::ProgramDir() + "\\lumenkin.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         HICON icon = exe ? static_cast<HICON>(LoadImageA(exe, iconName, IMAGE_ICON, kBulb, kBulb, 0)) : nullptr;
         HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);

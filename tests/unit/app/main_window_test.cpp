@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/commands.h"
 #include "app/settings.h"
+#include "lights/flash_engine.h"
 #include "lights/light_string.h"
 #include "support/test_env.h"
 
@@ -129,7 +130,7 @@ TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {
         Spine spine({{"IdleProcess", idle}});
         ASSERT_TRUE(spine.ok());
         constexpr UINT_PTR kQuitTimer = 77;
-        SetTimer(nullptr, kQuitTimer, 1000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        SetTimer(nullptr, kQuitTimer, 1000, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
             KillTimer(nullptr, id);
             PostQuitMessage(3);
         });
@@ -145,6 +146,32 @@ TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {
         const ULONGLONG cpu = ms(kernelAfter) - ms(kernelBefore) + ms(userAfter) - ms(userBefore);
         EXPECT_LT(cpu * 4, wall) << "IdleProcess=" << idle << ": " << cpu << " ms of CPU in " << wall << " ms";
     }
+}
+
+TEST(MessageLoop, TakesEveryQueuedMessageBeforeItSleeps) {
+    // Messages already in the queue do not wake a sleeping loop. A loop that slept with
+    // these still queued would go on only as a helper thread posts it fresh messages
+    // (quits with 9) once a second, and would end with 9 instead of 5.
+    Spine spine;
+    ASSERT_TRUE(spine.ok());
+    StopFlashTimer();   // its ticks would wake such a loop too
+    testenv::Pump();
+    for (int i = 0; i < 3; ++i) PostMessageA(mainWindow, WM_NULL, 0, 0);
+    PostQuitMessage(5);
+    struct Helper {
+        DWORD loopThread;
+        HANDLE done;
+    } helper{GetCurrentThreadId(), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE thread = CreateThread(nullptr, 0, [](void* p) WINAPI -> DWORD {
+        auto* h = static_cast<Helper*>(p);
+        while (WaitForSingleObject(h->done, 1000) == WAIT_TIMEOUT) PostThreadMessageA(h->loopThread, WM_QUIT, 9, 0);
+        return 0;
+    }, &helper, 0, nullptr);
+    EXPECT_EQ(RunMessageLoop(), 5);
+    SetEvent(helper.done);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CloseHandle(helper.done);
 }
 
 TEST(Fonts, MakeFontFollowsTheScreenResolution) {

@@ -68,7 +68,7 @@ int TooltipWindows() {
     int count = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
+        [](HWND window, LPARAM found) CALLBACK -> BOOL {
             char name[64] = "";
             GetClassNameA(window, name, sizeof name);
             if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) ++*reinterpret_cast<int*>(found);

@@ -113,7 +113,7 @@ TEST_F(OptionsTest, ShowOptionsKeepsTheOpenDialogAndTheTrayGreysOptions) {
     // The modal dialog runs inside ShowOptions; a timer asks again from within it.
     static bool greyedWhileOpen;
     greyedWhileOpen = false;
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
         if (!optionsOpen) return;
         KillTimer(nullptr, id);
         HWND open = optionsDialog;

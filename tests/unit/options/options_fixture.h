@@ -58,7 +58,7 @@ struct ModalAnswerer {
     static ModalAnswerer*& Active() { static ModalAnswerer* a = nullptr; return a; }
     explicit ModalAnswerer(const char* c, int tick = 0) : caption(c), tickId(tick) {
         Active() = this;
-        timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { if (Active()) Active()->Poll(); });
+        timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { if (Active()) Active()->Poll(); });
     }
     ~ModalAnswerer() { KillTimer(nullptr, timer); Active() = nullptr; }
     void Poll() {

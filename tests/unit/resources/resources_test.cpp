@@ -1,9 +1,12 @@
-// The program's bitmaps and cursor as the program loads them: by name or
-// number from its own module, with the sizes and layouts the code relies on.
+// The program's bitmaps, cursor and version information as the program and Windows load
+// them: by name or number from its own module, with the sizes and layouts the code relies on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
+
+#include "resource.h"
 
 namespace {
 HINSTANCE Module() { return GetModuleHandleA(nullptr); }
@@ -109,4 +112,33 @@ TEST(Resources, NullCursorIsBlankWithHotSpotTopLeft) {
     for (size_t i = 0; i < bits.size(); i++) ASSERT_EQ(bits[i], i < bits.size() / 2 ? 0xFF : 0x00) << i;
     DeleteObject(info.hbmMask);
     if (info.hbmColor) DeleteObject(info.hbmColor);
+}
+
+TEST(Resources, VersionInformationNamesTheProductWithTheCaptionsVersion) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD unused = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(path, &unused));
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, DWORD(data.size()), data.data()));
+    auto text = [&](const char* key) {
+        char* value = nullptr;
+        UINT size = 0;
+        const std::string query = std::string("\\StringFileInfo\\040904E4\\") + key;
+        return VerQueryValueA(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &size) && value
+                   ? std::string(value)
+                   : std::string("<missing>");
+    };
+    EXPECT_EQ(text("ProductName"), "Lumenkin");
+    EXPECT_EQ(text("FileVersion"), "2.1");
+    EXPECT_EQ(text("ProductVersion"), "2.1");
+    EXPECT_NE(text("FileDescription"), "<missing>");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(1, 2));  // 2.1
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
+    char caption[64] = "";
+    LoadStringA(Module(), IDS_APP_TITLE, caption, sizeof caption);
+    EXPECT_EQ(caption, "Lumenkin v" + text("ProductVersion"));
 }

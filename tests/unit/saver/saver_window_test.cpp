@@ -33,7 +33,7 @@ protected:
 
 int SaverWindowsAlive() {
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) -> BOOL {
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) CALLBACK -> BOOL {
         char cls[32] = "";
         GetClassNameA(window, cls, sizeof cls);
         *reinterpret_cast<int*>(found) += lstrcmpA(cls, kSaverClassName) == 0;

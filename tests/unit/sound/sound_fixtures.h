@@ -34,7 +34,7 @@ struct FakeWinmm {
     WinmmCalls saved = winmm;
 
     static FakeWinmm*& Active() { static FakeWinmm* a = nullptr; return a; }
-    FakeWinmm() { Active() = this; winmm = {Send, [] { return Active()->devices; }, Play}; }
+    FakeWinmm() { Active() = this; winmm = {Send, []() WINAPI { return Active()->devices; }, Play}; }
     ~FakeWinmm() { winmm = saved; Active() = nullptr; }
     Strings Texts() const { Strings t; for (const Call& c : commands) t.push_back(c.command); return t; }
 
@@ -117,7 +117,7 @@ struct LabelWindow {
     HWND window;
     LabelWindow() {
         WNDCLASSA wc{};
-        wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
             auto* self = reinterpret_cast<LabelWindow*>(GetWindowLongPtrA(w, GWLP_USERDATA));
             if (m != WM_NOWPLAYING || !self) return DefWindowProcA(w, m, wp, lp);
             self->texts.push_back(reinterpret_cast<const char*>(lp));
@@ -136,8 +136,8 @@ struct LabelWindow {
 inline Strings AnswerMessageBoxes(const std::function<void()>& action) {
     static Strings answered;
     answered.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM) -> BOOL {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM) CALLBACK -> BOOL {
             char cls[32] = "", caption[128] = "", text[256] = "";
             GetClassNameA(w, cls, sizeof cls);
             if (std::string(cls) != "#32770" || !IsWindowVisible(w)) return TRUE;
