@@ -68,7 +68,7 @@ TEST(Spine, SystemMenuAndItsCommands) {
         EXPECT_EQ(GetMenuItemID(systemMenu, first + i), items[i].id) << i;
         EXPECT_STREQ(text, items[i].text);
         EXPECT_EQ((state & MF_SEPARATOR) != 0, items[i].id == 0) << i;
-        if (items[i].id) EXPECT_FALSE(state & (MF_CHECKED | MF_GRAYED)) << i;
+        EXPECT_FALSE(items[i].id && (state & (MF_CHECKED | MF_GRAYED))) << i;
     }
     for (LONG zoom : {1, 0}) {
         settings.Zoom = zoom;
