@@ -49,12 +49,14 @@ TEST(Spine, StartUpBuildsTheHiddenMainWindowItsClassAndFonts) {
 }
 
 TEST(Spine, SystemMenuAndItsCommands) {
-    Spine spine({{"Zoom", "1"}, {"OnTop", "0"}, {"Sound", "0"}, {"ScreenSaver", "1"}, {"IgnoreWinSS", "1"}});
+    Spine spine({{"Zoom", "1"}, {"OnTop", "0"}, {"OwnWindow", "1"}, {"Sound", "0"}, {"ScreenSaver", "1"}, {"IgnoreWinSS", "1"}});
     ASSERT_TRUE(spine.ok());
-    // Toggles are saved at once.
+    // Toggles are saved at once; "Always on Top" lifts the own window above the others.
+    auto topmost = [] { return (GetWindowLongA(ownWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_FALSE(topmost());
     SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
     SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdZoom, 0);
-    EXPECT_TRUE(settings.OnTop == 1 && settings.Zoom == 0);
+    EXPECT_TRUE(settings.OnTop == 1 && settings.Zoom == 0 && topmost());
     EXPECT_TRUE(ReadIni("Settings", "OnTop") == "1" && ReadIni("Settings", "Zoom") == "0");
     ASSERT_EQ(GetSystemMenu(mainWindow, FALSE), systemMenu);
     const struct { UINT id; const char* text; } items[] = {

@@ -52,6 +52,11 @@ TEST(ContextTips, EveryControlOfBothDialogsGetsItsTextOrNone) {
             EXPECT_EQ(request.lpszText ? request.lpszText : "<none>", row == d.texts.end() ? "" : row->second)
                 << d.name << " " << GetDlgCtrlID(control);
         }
+        NMTTDISPINFOA other{};
+        other.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, IDOK));
+        other.hdr.code = TTN_SHOW;
+        SendMessageA(dialog, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
+        EXPECT_EQ(other.lpszText, nullptr) << "only text requests are answered";
         DestroyWindow(dialog);
     }
     RemoveContextTips(optionsTips);

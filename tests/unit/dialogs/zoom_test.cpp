@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "dialogs/zoom.h"
@@ -56,6 +57,20 @@ TEST(Zoom, FramesGrowTurningHalfARevolutionAndShrinkToTheCentre) {
         const RECT r = ZoomCloseFrame(kDialog, 18, 9 * i);
         EXPECT_TRUE(EqualRect(&r, &close[i])) << i;
     }
+    // Closing keeps a trail of three outlines that moves inward, one wait of 50 ms each.
+    const std::vector<std::vector<int>> trail = ZoomCloseTrail(18);
+    ASSERT_EQ(trail.size(), 22u);
+    const std::vector<int> waits[] = {{0}, {0, 1}, {0, 1, 2}, {1, 2, 3}};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(trail[i], waits[i]);
+    EXPECT_TRUE(trail[18] == (std::vector<int>{16, 17, 18}) && trail[20] == std::vector<int>{18} && trail[21].empty());
+    // A dialog's opening starts from the 8 x 8 square around the pointer.
+    HWND dialog = CreateWindowExA(0, "Static", "", WS_POPUP, kDialog.left, kDialog.top, 401, 261, nullptr, nullptr,
+                                  nullptr, nullptr);
+    SetCursorPos(100, 100);
+    const std::vector<ZoomOutline> opening = ZoomDialogOpenFrames(dialog);
+    DestroyWindow(dialog);
+    ASSERT_EQ(opening.size(), frames.size());
+    for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(std::memcmp(&opening[i], &frames[i], sizeof frames[i]), 0) << i;
 }
 
 TEST(Zoom, BothAnimationsLeaveEveryPixelAsItWas) {
