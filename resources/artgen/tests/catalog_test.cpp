@@ -59,6 +59,12 @@ double light(const Image& img) {
         sum += (0.3 * img.px[i] + 0.59 * img.px[i + 1] + 0.11 * img.px[i + 2]) * img.px[i + 3] / (255.0 * 255.0);
     return sum;
 }
+// Pixels a picture covers at all: a lit one's halo reaches beyond the lamp.
+int covered(const Image& img) {
+    int n = 0;
+    for (size_t i = 3; i < img.px.size(); i += 4) n += img.px[i] > 0;
+    return n;
+}
 }  // namespace
 
 TEST(Catalogue, HoldsEveryNameTheProgramCanAskForAndNothingElse) {
@@ -109,11 +115,12 @@ TEST(Catalogue, StringPicturesShareTheWireAndNothingElseReachesTheSides) {
     }
 }
 
-TEST(Catalogue, LitPicturesAreBrighterAndEmptyPlacesAndBrokenBulbsDiffer) {
+TEST(Catalogue, LitPicturesAreBrighterAndGlowAndEmptyPlacesAndBrokenBulbsDiffer) {
     for (const Type& t : kTypes)
         for (int c = 0; c < std::max(1, t.colours); c++) {
             const std::string off = NameOf(t, c, 0), on = NameOf(t, c, 1);
             EXPECT_GT(light(tile(on)), light(tile(off)) * 1.3 + 5) << off << " / " << on;
+            EXPECT_GT(covered(tile(on)), covered(tile(off)) + 40) << off << " / " << on << ": no halo";
         }
     EXPECT_GT(light(tile("MISSING")), light(tile("NoLight")));  // the socket is there
     for (int c = 0; c < 7; c++) {

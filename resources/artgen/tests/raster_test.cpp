@@ -58,7 +58,7 @@ TEST(Canvas, CoverageSoftEdgesScaleBlendsAndGlow) {
     blends.fill(rect(0, 0, 1, 1), rgb(255, 0, 0), 0.5f);              // half red over blue
     blends.fill(rect(1, 0, 2, 1), rgb(0, 0, 0), 1.0f, Blend::Erase);  // hole
     blends.fill(rect(2, 0, 3, 1), rgb(255, 0, 0), 0.5f, Blend::Erase);
-    blends.fill(rect(3, 0, 4, 1), rgb(255, 255, 0), 1.0f, Blend::Add);  // light added makes white
+    for (int twice = 0; twice < 2; ++twice) blends.fill(rect(3, 0, 4, 1), rgb(255, 255, 0), 0.5f, Blend::Add);  // makes white
     const Image b = blends.toImage();
     EXPECT_TRUE(std::abs(b.at(0, 0)[0] - 128) <= 1 && std::abs(b.at(0, 0)[2] - 127) <= 1);
     EXPECT_TRUE(b.at(1, 0)[3] == 0 && std::abs(b.at(2, 0)[3] - 128) <= 1 && b.at(2, 0)[2] == 255);

@@ -65,27 +65,17 @@ TEST(ContextTips, EveryControlOfBothDialogsGetsItsTextOrNone) {
 
 namespace {
 
-HWND Child(HWND parent, const char* cls, int id, int y, DWORD style = 0) {
-    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 10, y, 80, 24, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+HWND Make(const char* cls, HWND parent, int id, int y, DWORD style = WS_CHILD | WS_VISIBLE) {
+    return CreateWindowExA(0, cls, "", style, 10, y, 80, 24, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           nullptr, nullptr);
 }
 
-// A hidden dialog with two buttons, a static label, and a button inside a static panel.
+// A hidden window standing for a dialog: a button, a static label, and a button inside a static panel.
 struct TipDialog {
-    explicit TipDialog(int left) {
-        struct alignas(DWORD) {
-            DLGTEMPLATE head;
-            WORD menu, cls, title;
-        } blank{{WS_POPUP | WS_BORDER, 0, 0, 0, 0, 0, 0}, 0, 0, 0};
-        dialog = CreateDialogIndirectParamA(nullptr, &blank.head, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-        SetWindowPos(dialog, HWND_TOPMOST, left, 200, 300, 200, SWP_NOACTIVATE);
-        ok = Child(dialog, "Button", 1, 10);
-        Child(dialog, "Static", -1, 40);
-        panel = Child(dialog, "Static", 500, 70, SS_ETCHEDFRAME);
-        power = Child(panel, "Button", 400, 0);
-    }
+    TipDialog() { Make("Static", dialog, -1, 40); }
     ~TipDialog() { DestroyWindow(dialog); }
-    HWND dialog, ok, panel, power;
+    HWND dialog = Make("Static", nullptr, 0, 0, WS_POPUP), ok = Make("Button", dialog, 1, 10),
+         panel = Make("Static", dialog, 500, 70, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME), power = Make("Button", panel, 400, 0);
 };
 
 // What the tooltip windows were asked to relay, seen by subclassing them.
@@ -107,7 +97,7 @@ void TakeMessages() {
 }  // namespace
 
 TEST(ContextTips, ToolsHookAndRemoval) {
-    TipDialog options(100), setup(500);
+    TipDialog options, setup;
     ASSERT_TRUE(CreateContextTips(optionsTips, options.dialog));
     ASSERT_TRUE(CreateContextTips(saverSetupTips, setup.dialog));
     EXPECT_TRUE(GetWindowLongA(optionsTips.tooltip, GWL_STYLE) & TTS_ALWAYSTIP);

@@ -74,15 +74,11 @@ TEST(Zoom, FramesGrowTurningHalfARevolutionAndShrinkToTheCentre) {
 }
 
 TEST(Zoom, BothAnimationsLeaveEveryPixelAsItWas) {
-    HDC dc = GetDC(nullptr);
-    for (int y = 0; y < GetSystemMetrics(SM_CYSCREEN); y += 16)
-        for (int x = 0; x < GetSystemMetrics(SM_CXSCREEN); x += 16) {
-            HBRUSH brush = CreateSolidBrush(RGB(x * 7, y * 5, (x + y) * 3));
-            const RECT tile{x, y, x + 16, y + 16};
-            FillRect(dc, &tile, brush);
-            DeleteObject(brush);
-        }
-    ReleaseDC(nullptr, dc);
+    HDC dc = GetDC(nullptr);  // a patterned screen, under a window where the dialog would be
+    HBRUSH brush = CreateHatchBrush(HS_DIAGCROSS, RGB(200, 40, 90));
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    FillRect(dc, &screen, brush);
+    DeleteObject(brush), ReleaseDC(nullptr, dc);
     HWND panel = CreateWindowExA(WS_EX_TOPMOST, "Static", "", WS_POPUP | WS_VISIBLE | SS_GRAYRECT, kDialog.left,
                                  kDialog.top, 401, 261, nullptr, nullptr, nullptr, nullptr);
     testenv::Pump(300);  // let the window reach the screen before it is photographed
