@@ -138,7 +138,7 @@ protected:
     const RECT top{0, 0, w, 20}, strip{0, 20, w, 52};
     Recorder recorder;
     ProbeBar taskbar;
-    RECT placed = taskbar.Send(ABM_SETPOS, &top);
+    RECT taken = taskbar.Send(ABM_SETPOS, &top);  // before the bar is made, in SetUp
     HWND bar = nullptr;
 };
 
