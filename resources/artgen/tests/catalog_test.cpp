@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -21,13 +20,8 @@ std::string upper(std::string s) {
 }
 
 // Each bulb type's naming rule: the state digit (plus an offset) and the colour digit,
-// in either order, or the state alone.
-struct Type {
-    const char* prefix;
-    int stateOffset;
-    bool colourFirst;
-    int colours;  // 0: no colour digit
-};
+// in either order, or the state alone when the type has no colours.
+struct Type { const char* prefix; int stateOffset; bool colourFirst; int colours; };
 const Type kTypes[] = {{"Light", 0, false, 7},    {"Light", 5, false, 7},    {"Cactus", 0, false, 0}, {"Light", 3, false, 7},
                        {"Bell", 0, false, 7},     {"Fish", 0, false, 7},     {"CandyCane", 0, false, 7},
                        {"Heart", 0, false, 0},    {"USFlag", 0, false, 0},   {"Hebrew", 0, false, 0},

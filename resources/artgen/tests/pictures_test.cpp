@@ -6,7 +6,6 @@
 #include <map>
 #include <sstream>
 
-#include "../bmp.h"
 #include "../lettering.h"
 #include "../pictures.h"
 
