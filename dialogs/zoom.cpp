@@ -114,8 +114,10 @@ void DelayMs(DWORD ms) {
     }
 }
 
-void ZoomOpen(const RECT& from, const RECT& to, int steps, int direction) {
-    const std::vector<ZoomOutline> frames = ZoomOpenFrames(from, to, steps, direction);
+namespace {
+
+// Draws the opening outlines in turn, each erased when the next is shown, the last erased too.
+void DrawOpenFrames(const std::vector<ZoomOutline>& frames) {
     if (frames.empty()) return;
     ++zoomAnimationsRun;
     // Keep every other window from painting between an outline and its erasure. Only a
@@ -135,42 +137,58 @@ void ZoomOpen(const RECT& from, const RECT& to, int steps, int direction) {
     if (locked) LockWindowUpdate(nullptr);
 }
 
+bool Holds(const std::vector<int>& frames, int k) { return std::find(frames.begin(), frames.end(), k) != frames.end(); }
+
+}  // namespace
+
+void ZoomOpen(const RECT& from, const RECT& to, int steps, int direction) {
+    DrawOpenFrames(ZoomOpenFrames(from, to, steps, direction));
+}
+
+std::vector<std::vector<int>> ZoomCloseTrail(int steps) {
+    std::vector<std::vector<int>> waits;
+    for (int wait = 0; steps >= 1 && wait <= steps + kZoomCloseTrail; ++wait) {
+        std::vector<int> shown;
+        for (int k = std::max(0, wait - kZoomCloseTrail + 1); k <= std::min(wait, steps); ++k) shown.push_back(k);
+        if (waits.empty() || waits.back() != shown) waits.push_back(shown);
+    }
+    return waits;
+}
+
 void ZoomClose(HWND window, int steps) {
-    if (steps < 1) return;
+    const std::vector<std::vector<int>> trail = ZoomCloseTrail(steps);
+    if (trail.empty()) return;
     ++zoomAnimationsRun;
     ScreenDc screen;
     HDC dc = screen.get();
     if (!dc) return;
     RECT r;
     GetWindowRect(window, &r);
-    // A trail of outlines: each frame is drawn once and erased once, the erasure
-    // lagging the drawing by the length of the trail.
-    const int lead = std::min(kZoomCloseTrail, steps + 1);
-    for (int k = 0; k < lead; ++k) {
-        DrawFocusFrame(dc, ZoomCloseFrame(r, steps, k));
-        ShowFrame(dc);
-    }
-    int erased = 0;
-    for (; erased + kZoomCloseTrail <= steps; ++erased) {
-        DrawFocusFrame(dc, ZoomCloseFrame(r, steps, erased));
-        DrawFocusFrame(dc, ZoomCloseFrame(r, steps, erased + kZoomCloseTrail));
-        ShowFrame(dc);
-    }
-    for (; erased <= steps; ++erased) {
-        DrawFocusFrame(dc, ZoomCloseFrame(r, steps, erased));
+    // Each outline is drawn when it joins the trail and drawn again, which erases it, when
+    // it leaves; the oldest goes before the newest comes.
+    std::vector<int> shown;
+    for (const std::vector<int>& now : trail) {
+        for (int k : shown)
+            if (!Holds(now, k)) DrawFocusFrame(dc, ZoomCloseFrame(r, steps, k));
+        for (int k : now)
+            if (!Holds(shown, k)) DrawFocusFrame(dc, ZoomCloseFrame(r, steps, k));
+        shown = now;
         ShowFrame(dc);
     }
 }
 
-void ZoomDialogOpen(HWND dialog) {
-    if (!settings.Zoom) return;
+std::vector<ZoomOutline> ZoomDialogOpenFrames(HWND dialog) {
     POINT pointer;
     GetCursorPos(&pointer);
     const RECT square{pointer.x - kZoomPointerHalfWidth, pointer.y - kZoomPointerHalfWidth,
                       pointer.x + kZoomPointerHalfWidth, pointer.y + kZoomPointerHalfWidth};
     RECT target;
     GetWindowRect(dialog, &target);
-    ZoomOpen(square, target, kZoomSteps, 1);
+    return ZoomOpenFrames(square, target, kZoomSteps, 1);
+}
+
+void ZoomDialogOpen(HWND dialog) {
+    if (settings.Zoom) DrawOpenFrames(ZoomDialogOpenFrames(dialog));
 }
 
 void ZoomDialogClose(HWND dialog) {

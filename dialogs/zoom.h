@@ -23,6 +23,11 @@ std::vector<ZoomOutline> ZoomOpenFrames(const RECT& from, const RECT& to, int st
 // itself, k = steps its centre point.
 RECT ZoomCloseFrame(const RECT& window, int steps, int k);
 
+// Which closing outlines (k as in ZoomCloseFrame) are on the screen during each wait of the
+// closing animation: a trail that grows to kZoomCloseTrail outlines, moves inward and drains
+// away, each outline drawn once and erased once. Fewer than one step gives no waits.
+std::vector<std::vector<int>> ZoomCloseTrail(int steps);
+
 // The opening animation, drawn straight onto the screen with updates locked.
 void ZoomOpen(const RECT& from, const RECT& to, int steps, int direction);
 // The closing animation over the window's current place on the screen.
@@ -37,6 +42,8 @@ void DelayMs(DWORD ms);
 // Call ZoomDialogOpen in WM_INITDIALOG after centring (it grows from the pointer),
 // ZoomDialogClose before EndDialog while the dialog is still shown.
 void ZoomDialogOpen(HWND dialog);
+// The outlines ZoomDialogOpen draws: from the square around the pointer to the dialog's frame.
+std::vector<ZoomOutline> ZoomDialogOpenFrames(HWND dialog);
 void ZoomDialogClose(HWND dialog);
 
 // Animations run so far (opening and closing), so callers can tell whether one ran.

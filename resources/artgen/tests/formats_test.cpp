@@ -1,9 +1,10 @@
-// File formats: icon, bitmap and PNG encoders checked byte by byte.
+// File formats: the icon, bitmap, cursor and PNG encoders, read back byte by byte.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "../bmp.h"
+#include "../cur.h"
 #include "../ico.h"
 #include "../png.h"
 
@@ -15,69 +16,56 @@ Image checker(int w, int h) {
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
             uint8_t* p = img.at(x, y);
-            p[0] = uint8_t(10 + x);
-            p[1] = uint8_t(20 + y);
-            p[2] = 30;
+            p[0] = uint8_t(10 + x), p[1] = uint8_t(20 + y), p[2] = 30;
             p[3] = ((x + y) % 3 == 0) ? 0 : uint8_t(100 + x);
         }
     return img;
 }
-}  // namespace
 
-TEST(Ico, DirectoryDescribesEveryImageAndTheyFillTheFile) {
-    Bytes ico = encodeIco({checker(32, 32), checker(16, 16)});
-    ASSERT_GE(ico.size(), 6u + 2 * 16);
-    EXPECT_EQ(getLe16(ico, 0), 0u);
-    EXPECT_EQ(getLe16(ico, 2), 1u);  // icon, not cursor
-    EXPECT_EQ(getLe16(ico, 4), 2u);
-    size_t expectOffset = 6 + 2 * 16;
-    const int sizes[] = {32, 16};
-    for (int i = 0; i < 2; i++) {
-        size_t e = 6 + 16 * i;
-        EXPECT_EQ(ico[e], sizes[i]);
-        EXPECT_EQ(ico[e + 1], sizes[i]);
-        EXPECT_EQ(getLe16(ico, e + 6), 32u);  // bits per pixel
-        uint32_t bytes = getLe32(ico, e + 8), offset = getLe32(ico, e + 12);
-        EXPECT_EQ(offset, expectOffset);
-        // Header, BGRA pixels, then a mask of 4-byte-padded rows.
-        uint32_t w = sizes[i];
-        EXPECT_EQ(bytes, 40 + w * w * 4 + ((w + 31) / 32) * 4 * w);
-        EXPECT_EQ(getLe32(ico, offset), 40u);
-        EXPECT_EQ(getLe32(ico, offset + 4), w);
-        EXPECT_EQ(getLe32(ico, offset + 8), 2 * w);  // colour and mask heights together
-        expectOffset += bytes;
-    }
-    EXPECT_EQ(ico.size(), expectOffset);
+// Bit (x, y) of a bottom-up mask of `h` rows of `w` bits, each row padded to 4 bytes.
+bool MaskBit(const Bytes& b, size_t at, int w, int h, int x, int y) {
+    return b[at + size_t(h - 1 - y) * ((w + 31) / 32 * 4) + x / 8] & (0x80 >> (x % 8));
 }
 
-TEST(Ico, PixelsAreBottomUpBgraAndMaskMarksExactlyTheTransparentOnes) {
-    const int w = 16, h = 16;
-    Image img = checker(w, h);
-    Bytes ico = encodeIco({img});
-    size_t pixels = getLe32(ico, 6 + 12) + 40;
-    size_t mask = pixels + w * h * 4;
-    const size_t maskStride = 4;  // 16 bits padded to 32
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) {
-            const uint8_t* src = img.at(x, y);
-            size_t p = pixels + (size_t(h - 1 - y) * w + x) * 4;
-            bool transparent = src[3] == 0;
-            bool maskBit = ico[mask + (h - 1 - y) * maskStride + x / 8] & (0x80 >> (x % 8));
-            ASSERT_EQ(maskBit, transparent) << x << "," << y;
-            if (transparent) {
-                // Black under a set mask bit leaves the background untouched.
-                EXPECT_EQ(getLe32(ico, p), 0u);
-            } else {
-                EXPECT_EQ(ico[p], src[2]);
-                EXPECT_EQ(ico[p + 1], src[1]);
-                EXPECT_EQ(ico[p + 2], src[0]);
-                EXPECT_EQ(ico[p + 3], src[3]);
-            }
-        }
-    for (int y = 0; y < h; y++) {  // padding bytes of the mask rows stay clear
-        EXPECT_EQ(ico[mask + y * maskStride + 2], 0);
-        EXPECT_EQ(ico[mask + y * maskStride + 3], 0);
+// The data of a zlib stream of stored blocks, checking each block's header.
+Bytes Unstore(const Bytes& z, size_t* end) {
+    EXPECT_EQ((z[0] * 256 + z[1]) % 31, 0);  // zlib header check bits
+    Bytes raw;
+    size_t pos = 2;
+    for (bool last = false; !last; pos += 5 + getLe16(z, pos + 1)) {
+        last = z[pos] & 1;
+        EXPECT_TRUE((z[pos] & 6) == 0 && (getLe16(z, pos + 1) ^ 0xFFFF) == getLe16(z, pos + 3));
+        raw.insert(raw.end(), z.begin() + pos + 5, z.begin() + pos + 5 + getLe16(z, pos + 1));
     }
+    EXPECT_EQ(getBe32(z, pos), adler32(raw.data(), raw.size()));
+    *end = pos + 4;
+    return raw;
+}
+}  // namespace
+
+TEST(Ico, DirectoryImagesBottomUpBgraAndMasksThatMarkExactlyTheTransparentPixels) {
+    const std::vector<Image> images = {checker(32, 32), checker(16, 16)};
+    const Bytes ico = encodeIco(images);
+    EXPECT_TRUE(getLe16(ico, 0) == 0 && getLe16(ico, 2) == 1 && getLe16(ico, 4) == 2);  // an icon of two images
+    size_t next = 6 + 2 * 16;
+    for (size_t i = 0; i < images.size(); i++) {
+        const Image& img = images[i];
+        const uint32_t w = img.w, e = 6 + 16 * i, at = getLe32(ico, e + 12);
+        EXPECT_TRUE(ico[e] == w && ico[e + 1] == w && getLe16(ico, e + 6) == 32 && at == next);
+        EXPECT_EQ(getLe32(ico, e + 8), 40 + w * w * 4 + (w + 31) / 32 * 4 * w);
+        EXPECT_TRUE(getLe32(ico, at) == 40 && getLe32(ico, at + 4) == w && getLe32(ico, at + 8) == 2 * w &&
+                    getLe16(ico, at + 14) == 32);  // colour and mask heights together
+        for (int y = 0; y < img.h; y++)
+            for (int x = 0; x < img.w; x++) {
+                const uint8_t* src = img.at(x, y);
+                const size_t p = at + 40 + (size_t(w - 1 - y) * w + x) * 4;
+                const uint8_t bgra[4] = {src[2], src[1], src[0], src[3]};
+                ASSERT_EQ(MaskBit(ico, at + 40 + w * w * 4, w, w, x, y), src[3] == 0) << x << "," << y;
+                ASSERT_TRUE(src[3] == 0 ? getLe32(ico, p) == 0 : std::equal(bgra, bgra + 4, &ico[p])) << x << "," << y;
+            }
+        next += getLe32(ico, e + 8);
+    }
+    EXPECT_EQ(ico.size(), next);
 }
 
 TEST(Bmp, RowsArePaddedBottomUpAndAlphaIsLaidOverTheBackground) {
@@ -86,79 +74,80 @@ TEST(Bmp, RowsArePaddedBottomUpAndAlphaIsLaidOverTheBackground) {
     img.at(1, 1)[2] = 255, img.at(1, 1)[3] = 128;  // half blue, bottom middle
     Bytes b = encodeBmp24(img, rgb(0, 255, 0));
     ASSERT_EQ(b.size(), 54u + 2 * 12);  // 9 bytes of pixels padded to 12 per row
-    EXPECT_EQ(b[0], 'B');
-    EXPECT_EQ(b[1], 'M');
-    EXPECT_EQ(getLe32(b, 2), b.size());
-    EXPECT_EQ(getLe32(b, 10), 54u);
-    EXPECT_EQ(getLe32(b, 22), 2u);  // positive height: bottom-up
-    EXPECT_EQ(getLe16(b, 28), 24u);
+    EXPECT_TRUE(b[0] == 'B' && b[1] == 'M' && getLe32(b, 2) == b.size() && getLe32(b, 10) == 54);
+    EXPECT_TRUE(getLe32(b, 18) == 3 && getLe32(b, 22) == 2 && getLe16(b, 28) == 24 && getLe32(b, 30) == 0);
     const size_t bottomRow = 54, topRow = 54 + 12;
-    EXPECT_EQ(b[topRow + 0], 0);  // BGR of opaque red
-    EXPECT_EQ(b[topRow + 1], 0);
-    EXPECT_EQ(b[topRow + 2], 255);
-    EXPECT_EQ(b[topRow + 4], 255);  // transparent pixel shows the green background
-    EXPECT_EQ(b[bottomRow + 3], 128);  // half blue over green
-    EXPECT_EQ(b[bottomRow + 4], 127);
+    EXPECT_TRUE(b[topRow] == 0 && b[topRow + 1] == 0 && b[topRow + 2] == 255);  // BGR of opaque red
+    EXPECT_EQ(b[topRow + 4], 255);  // a transparent pixel shows the green background
+    EXPECT_TRUE(b[bottomRow + 3] == 128 && b[bottomRow + 4] == 127);  // half blue over green
 }
 
-TEST(Png, ChecksumsMatchKnownValues) {
+TEST(Bmp, FourBitOnesCarryTheVgaPaletteAndPackTwoPixelsPerByte) {
+    Image img(3, 2);
+    auto set = [&](int x, int y, int r, int g, int b, int a = 255) {
+        uint8_t* p = img.at(x, y);
+        p[0] = uint8_t(r), p[1] = uint8_t(g), p[2] = uint8_t(b), p[3] = uint8_t(a);
+    };
+    set(0, 0, 255, 0, 0);      // red, 9
+    set(1, 0, 0, 0, 128);      // navy, 4
+    set(2, 0, 250, 250, 10);   // near yellow, 11
+    set(0, 1, 0, 0, 0, 0);     // transparent: the background, silver, 7
+    set(1, 1, 255, 255, 255);  // white, 15
+    set(2, 1, 120, 130, 125);  // near grey, 8
+    Bytes b = encodeBmp4(img, rgb(192, 192, 192));
+    EXPECT_TRUE(getLe16(b, 28) == 4 && getLe32(b, 46) == 16 && getLe32(b, 10) == 14 + 40 + 64);
+    for (int i = 0; i < 16; i++) {
+        const Rgb8& p = vgaPalette()[i];
+        EXPECT_TRUE(b[54 + i * 4] == p[2] && b[55 + i * 4] == p[1] && b[56 + i * 4] == p[0]) << i;
+    }
+    const size_t bottom = 118, top = bottom + 4;  // rows padded to 4 bytes
+    ASSERT_EQ(b.size(), top + 4);
+    EXPECT_TRUE(b[top] == 0x94 && b[top + 1] == 0xB0 && b[bottom] == 0x7F && b[bottom + 1] == 0x80);
+    EXPECT_EQ(b[top + 2] | b[top + 3] | b[bottom + 2] | b[bottom + 3], 0);
+}
+
+TEST(Cursor, OpaquePixelsClearTheAndMaskAndWhiteOnesSetTheXorMask) {
+    Image img(8, 2);
+    img.at(0, 0)[3] = 255;  // black, top left
+    uint8_t* white = img.at(7, 1);
+    white[0] = white[1] = white[2] = white[3] = 255;  // white, bottom right
+    Bytes cur = encodeMonoCursor(img, 3, 1);
+    EXPECT_TRUE(getLe16(cur, 2) == 2 && getLe16(cur, 4) == 1 && cur[6] == 8 && cur[7] == 2);  // one cursor image
+    EXPECT_TRUE(getLe16(cur, 10) == 3 && getLe16(cur, 12) == 1 && getLe32(cur, 18) == 22);   // hot spot, offset
+    EXPECT_EQ(cur.size(), 22 + getLe32(cur, 14));
+    EXPECT_TRUE(getLe32(cur, 22 + 8) == 4 && getLe16(cur, 22 + 14) == 1);  // both masks, one bit per pixel
+    EXPECT_TRUE(getLe32(cur, 62) == 0 && getLe32(cur, 66) == 0xFFFFFF);    // black and white
+    const size_t xorMask = 22 + 40 + 8, andMask = xorMask + 2 * 4;
+    for (int y = 0; y < 2; y++)
+        for (int x = 0; x < 8; x++) {
+            EXPECT_EQ(MaskBit(cur, xorMask, 8, 2, x, y), x == 7 && y == 1) << x << "," << y;
+            EXPECT_EQ(MaskBit(cur, andMask, 8, 2, x, y), !(x == 0 && y == 0) && !(x == 7 && y == 1)) << x << "," << y;
+        }
+}
+
+TEST(Png, ChunksCarryTheirCrcAndStoredBlocksHoldTheFilteredRows) {
     const std::string iend = "IEND", wiki = "Wikipedia";
     EXPECT_EQ(crc32(reinterpret_cast<const uint8_t*>(iend.data()), iend.size()), 0xAE426082u);
     EXPECT_EQ(adler32(reinterpret_cast<const uint8_t*>(wiki.data()), wiki.size()), 0x11E60398u);
-}
+    Bytes large(150000), rows;
+    for (size_t i = 0; i < large.size(); i++) large[i] = uint8_t(i * 7);
+    size_t end = 0;
+    const Bytes z = zlibStored(large);
+    EXPECT_TRUE(Unstore(z, &end) == large && end == z.size() && z.size() == large.size() + 2 + 3 * 5 + 4);
 
-TEST(Png, StoredZlibStreamSplitsLargeDataIntoValidBlocks) {
-    Bytes raw(150000);
-    for (size_t i = 0; i < raw.size(); i++) raw[i] = uint8_t(i * 7);
-    Bytes z = zlibStored(raw);
-    EXPECT_EQ((z[0] * 256 + z[1]) % 31, 0);  // zlib header check bits
-    Bytes back;
-    size_t pos = 2;
-    bool last = false;
-    int blocks = 0;
-    while (!last) {
-        last = z[pos] & 1;
-        EXPECT_EQ(z[pos] & 6, 0);  // stored block
-        uint32_t len = getLe16(z, pos + 1), nlen = getLe16(z, pos + 3);
-        EXPECT_EQ(len ^ 0xFFFF, nlen);
-        back.insert(back.end(), z.begin() + pos + 5, z.begin() + pos + 5 + len);
-        pos += 5 + len;
-        blocks++;
-    }
-    EXPECT_EQ(blocks, 3);
-    EXPECT_EQ(back, raw);
-    EXPECT_EQ(getBe32(z, pos), adler32(raw.data(), raw.size()));
-    EXPECT_EQ(pos + 4, z.size());
-    EXPECT_EQ(zlibStored({}).size(), 2u + 5 + 4);  // empty input still makes one final block
-}
-
-TEST(Png, ChunksCarryTheirCrcAndTheImageRowsCarryFilterBytes) {
-    Image img = checker(5, 3);
-    Bytes png = encodePng(img);
+    const Image img = checker(5, 3);
+    const Bytes png = encodePng(img);
     const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     ASSERT_TRUE(std::equal(signature, signature + 8, png.begin()));
-    size_t pos = 8;
+    EXPECT_TRUE(getBe32(png, 16) == 5 && getBe32(png, 20) == 3 && png[24] == 8 && png[25] == 6);  // 8-bit RGBA
+    for (int y = 0; y < 3; y++) rows.push_back(0), rows.insert(rows.end(), img.at(0, y), img.at(0, y) + 20);
     std::string types;
-    Bytes idat;
-    while (pos < png.size()) {
-        uint32_t len = getBe32(png, pos);
-        std::string type(png.begin() + pos + 4, png.begin() + pos + 8);
+    for (size_t pos = 8, len; pos < png.size(); pos += 12 + len) {
+        len = getBe32(png, pos);
+        const std::string type(png.begin() + pos + 4, png.begin() + pos + 8);
         EXPECT_EQ(getBe32(png, pos + 8 + len), crc32(&png[pos + 4], len + 4)) << type;
-        if (type == "IHDR") {
-            EXPECT_EQ(getBe32(png, pos + 8), 5u);
-            EXPECT_EQ(getBe32(png, pos + 12), 3u);
-            EXPECT_EQ(png[pos + 16], 8);  // bit depth
-            EXPECT_EQ(png[pos + 17], 6);  // RGBA
-        }
-        if (type == "IDAT") idat.assign(png.begin() + pos + 8, png.begin() + pos + 8 + len);
+        EXPECT_TRUE(type != "IDAT" || Unstore(Bytes(png.begin() + pos + 8, png.begin() + pos + 8 + len), &end) == rows);
         types += type + " ";
-        pos += 12 + len;
     }
     EXPECT_EQ(types, "IHDR IDAT IEND ");
-    ASSERT_EQ(idat.size(), 2u + 5 + 3 * (1 + 5 * 4) + 4);
-    for (int y = 0; y < 3; y++) {
-        size_t row = 7 + y * 21;
-        EXPECT_EQ(idat[row], 0);  // filter: none
-        EXPECT_TRUE(std::equal(img.at(0, y), img.at(0, y) + 20, idat.begin() + row + 1));
-    }
 }

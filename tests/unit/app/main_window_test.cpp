@@ -1,4 +1,4 @@
-// The spine: start-up, the system menu, the main window's commands and the message loop.
+// The spine: start-up, the system menu, the main window's messages and commands, the loop.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,119 +8,145 @@
 #include "app/settings.h"
 #include "lights/flash_engine.h"
 #include "lights/light_string.h"
+#include "support/dialog_catcher.h"
 #include "support/test_env.h"
 
 using testenv::ReadIni;
 using testenv::Spine;
 
-namespace {
-
-std::string MenuText(HMENU menu, int position) {
-    char text[128] = "";
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-}  // namespace
-
-TEST(Spine, StartUpSavesSettingsAndBuildsTheHiddenMainWindow) {
+TEST(Spine, StartUpBuildsTheHiddenMainWindowItsClassAndFonts) {
     Spine spine({{"Mode", "9"}});
     ASSERT_TRUE(spine.ok());
-    ASSERT_TRUE(IsWindow(mainWindow));
     EXPECT_FALSE(IsWindowVisible(mainWindow));
-    char title[64];
-    GetWindowTextA(mainWindow, title, sizeof title);
-    EXPECT_STREQ(title, "Lumenkin v2.1");
-    char cls[64];
-    GetClassNameA(mainWindow, cls, sizeof cls);
-    EXPECT_STREQ(cls, "lumenkinWClass");
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(mainWindow, GWL_STYLE)) & 0x80CA0000u, 0x80CA0000u);
-    // Settings were loaded, normalised and written straight back.
-    EXPECT_EQ(settings.Mode, 5);
-    EXPECT_EQ(ReadIni("Settings", "Mode"), "5");
-    EXPECT_EQ(lightString.bulbCount, GetSystemMetrics(SM_CXSCREEN) / 32);
-    EXPECT_NE(smallFont, nullptr);
-    EXPECT_NE(messageFont, nullptr);
-    EXPECT_NE(bigFont, nullptr);
+    char text[64];
+    GetWindowTextA(mainWindow, text, sizeof text);
+    EXPECT_STREQ(text, "Lumenkin v2.1");
+    GetClassNameA(mainWindow, text, sizeof text);
+    EXPECT_STREQ(text, "lumenkinWClass");
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(mainWindow, GWL_STYLE)) & ~(WS_VISIBLE | WS_CLIPSIBLINGS), 0x80CA0000u);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    RECT r;
+    GetWindowRect(mainWindow, &r);
+    EXPECT_TRUE(r.left == 20 && r.top == 20 && r.right == 20 + w && r.bottom == 20 + h);
+    EXPECT_EQ(GetClassLongPtrA(mainWindow, GCL_STYLE), CS_DBLCLKS);
+    EXPECT_EQ(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND), reinterpret_cast<LONG_PTR>(GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_EQ(lightString.bulbCount, w / 32);
+    for (const auto& row : {std::make_pair(640, 20), {800, 25}, {1280, 40}, {2560, 80}, {3840, 80}})
+        EXPECT_EQ(BulbCountForWidth(row.first), row.second);
+    EXPECT_EQ(ReadIni("Settings", "Mode"), "5");  // loaded, normalised and saved straight back
+    const struct { HFONT font; int points; LONG weight; } fonts[] = {
+        {smallFont, 8, FW_NORMAL}, {messageFont, 12, FW_NORMAL}, {bigFont, 72, FW_BOLD}};
+    HDC screen = GetDC(nullptr);
+    for (const auto& f : fonts) {
+        LOGFONTA lf{};
+        ASSERT_TRUE(GetObjectA(f.font, sizeof lf, &lf)) << f.points;
+        EXPECT_EQ(lf.lfHeight, -MulDiv(f.points, GetDeviceCaps(screen, LOGPIXELSY), 72));
+        EXPECT_TRUE(lf.lfWeight == f.weight && !lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut) << f.points;
+        EXPECT_TRUE(lf.lfOutPrecision == OUT_TT_PRECIS && lf.lfQuality == PROOF_QUALITY && lf.lfPitchAndFamily == 4);
+        EXPECT_STREQ(lf.lfFaceName, "Arial");
+    }
+    ReleaseDC(nullptr, screen);
 }
 
-TEST(Spine, BulbCountFollowsTheScreenWidthUpTo80) {
-    EXPECT_EQ(BulbCountForWidth(640), 20);
-    EXPECT_EQ(BulbCountForWidth(800), 25);
-    EXPECT_EQ(BulbCountForWidth(1024), 32);
-    EXPECT_EQ(BulbCountForWidth(1280), 40);
-    EXPECT_EQ(BulbCountForWidth(2560), 80);
-    EXPECT_EQ(BulbCountForWidth(3840), 80);
-}
-
-TEST(Spine, SystemMenuCarriesTheProgramsItems) {
-    Spine spine;
+TEST(Spine, SystemMenuAndItsCommands) {
+    Spine spine({{"Zoom", "1"}, {"OnTop", "0"}, {"OwnWindow", "1"}, {"Sound", "0"}, {"ScreenSaver", "1"}, {"IgnoreWinSS", "1"}});
     ASSERT_TRUE(spine.ok());
-    HMENU menu = GetSystemMenu(mainWindow, FALSE);
-    ASSERT_EQ(menu, systemMenu);
+    // Toggles are saved at once; "Always on Top" lifts the own window above the others.
+    auto topmost = [] { return (GetWindowLongA(ownWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_FALSE(topmost());
+    SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
+    SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdZoom, 0);
+    EXPECT_TRUE(settings.OnTop == 1 && settings.Zoom == 0 && topmost());
+    EXPECT_TRUE(ReadIni("Settings", "OnTop") == "1" && ReadIni("Settings", "Zoom") == "0");
+    settings.OnTop = 7;   // hand-edited: any non-zero value is on, and the toggle turns it off
+    SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
+    EXPECT_TRUE(ReadIni("Settings", "OnTop") == "0" && !topmost());
+    ASSERT_EQ(GetSystemMenu(mainWindow, FALSE), systemMenu);
     const struct { UINT id; const char* text; } items[] = {
         {0, ""}, {1005, "Always on &Top"}, {1002, "&Hide Icon"}, {1006, "&Zoom Effects"},
         {0, ""}, {1000, "&About Lumenkin..."}, {1001, "&Options..."}, {1003, "&Remove Lights"}};
-    const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 8);
+    const int first = GetMenuItemCount(systemMenu) - 8;
     for (int i = 0; i < 8; ++i) {
-        const int position = count - 8 + i;
-        if (items[i].id == 0) {
-            EXPECT_EQ(GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-            continue;
-        }
-        EXPECT_EQ(GetMenuItemID(menu, position), items[i].id);
-        EXPECT_EQ(MenuText(menu, position), items[i].text);
-        EXPECT_EQ(GetMenuState(menu, position, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED), 0u);
+        const UINT state = GetMenuState(systemMenu, first + i, MF_BYPOSITION);
+        char text[64] = "";
+        GetMenuStringA(systemMenu, first + i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(GetMenuItemID(systemMenu, first + i), items[i].id) << i;
+        EXPECT_STREQ(text, items[i].text);
+        EXPECT_EQ((state & MF_SEPARATOR) != 0, items[i].id == 0) << i;
+        EXPECT_FALSE(items[i].id && (state & (MF_CHECKED | MF_GRAYED))) << i;
     }
-}
-
-TEST(Spine, OpeningTheMenuChecksZoomOnly) {
-    Spine spine({{"Zoom", "1"}, {"OnTop", "1"}});
-    ASSERT_TRUE(spine.ok());
-    SendMessageA(mainWindow, WM_INITMENU, reinterpret_cast<WPARAM>(systemMenu), 0);
-    EXPECT_TRUE(GetMenuState(systemMenu, 1006, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(GetMenuState(systemMenu, 1005, MF_BYCOMMAND) & MF_CHECKED);
-    settings.Zoom = 0;
-    SendMessageA(mainWindow, WM_INITMENU, reinterpret_cast<WPARAM>(systemMenu), 0);
-    EXPECT_FALSE(GetMenuState(systemMenu, 1006, MF_BYCOMMAND) & MF_CHECKED);
-}
-
-TEST(Spine, OnTopAndZoomTogglesAreSavedAtOnce) {
-    Spine spine({{"OnTop", "7"}, {"Zoom", "1"}});   // hand-edited: any non-zero value is on
-    ASSERT_TRUE(spine.ok());
-    for (const char* expected : {"0", "1"}) {
-        SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
-        EXPECT_EQ(ReadIni("Settings", "OnTop"), expected);
+    for (LONG zoom : {1, 0}) {
+        settings.Zoom = zoom;
+        EXPECT_EQ(SendMessageA(mainWindow, WM_INITMENU, reinterpret_cast<WPARAM>(systemMenu), 0), 1);
+        EXPECT_EQ(GetMenuState(systemMenu, 1006, MF_BYCOMMAND) & MF_CHECKED, zoom ? UINT(MF_CHECKED) : 0u);
+        EXPECT_FALSE(GetMenuState(systemMenu, 1005, MF_BYCOMMAND) & MF_CHECKED);
     }
-    SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdZoom, 0);
-    EXPECT_EQ(settings.Zoom, 0);
-    EXPECT_EQ(ReadIni("Settings", "Zoom"), "0");
-    // Menu commands arrive as WM_COMMAND and are turned into system commands.
-    SendMessageA(mainWindow, WM_COMMAND, kCmdZoom, 0);
-    testenv::Pump();
-    EXPECT_EQ(ReadIni("Settings", "Zoom"), "1");
-}
-
-TEST(Spine, SystemScreenSaverIsSwallowedWhileOursIsEnabled) {
-    Spine spine({{"ScreenSaver", "1"}, {"IgnoreWinSS", "1"}});
-    ASSERT_TRUE(spine.ok());
+    // The dialogs, all owned by the main window.
+    const struct { WPARAM command; const char* opens; LRESULT result; } rows[] = {
+        {1000, "About Lumenkin...", 1}, {1001, "Options", 1}, {SC_MAXIMIZE, "Options", 1}, {SC_RESTORE, "Options", 1},
+        {0xF122, "Options", 1}, {1008, "Select Background Color", 0}};
+    for (const auto& row : rows) {
+        const testenv::CaughtDialog opened = testenv::DialogOpenedBy([&] {
+            EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, row.command, 0), row.result) << row.command;
+        });
+        EXPECT_EQ(opened.caption, row.opens) << row.command;
+        EXPECT_EQ(opened.owner, mainWindow) << row.command;
+    }
+    ShowWindow(mainWindow, SW_SHOWNA);
+    EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdHide, 0), 1);
+    EXPECT_FALSE(IsWindowVisible(mainWindow));
+    // The system's own screen saver is held back while ours is enabled.
     EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
     EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, SC_SCREENSAVE | 0x3, 0), 0);
     settings.IgnoreWinSS = 0;
     EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 1);
 }
 
-TEST(Spine, RemoveLightsClosesTheMainWindowAndQuitsWithZero) {
-    Spine spine;
+TEST(Spine, MainWindowMessagesAndRemoveLights) {
+    Spine spine({{"OwnWindow", "1"}, {"BackColor", "1"}, {"ScreenSaver", "1"}});
     ASSERT_TRUE(spine.ok());
+    // The flash timer steps the lights unless the loop's idle step drives them.
+    const struct { LONG idle; bool byTimer, steps; } drivers[] = {{0, 1, 1}, {1, 1, 0}, {0, 0, 0}, {1, 0, 1}};
+    for (const auto& d : drivers) {
+        settings.IdleProcess = d.idle;
+        lastStepTick = 1;
+        if (d.byTimer) EXPECT_EQ(SendMessageA(mainWindow, WM_TIMER, kFlashTimerId, 0), 1);
+        else IdleStep();
+        EXPECT_EQ(lastStepTick != 1, d.steps) << d.idle << d.byTimer;
+    }
+    // Changes to the system's settings recolour the own window and repaint the taskbar.
+    static int taskbarPaints;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+        return taskbarPaints += m == WM_PAINT, DefWindowProcA(w, m, wp, lp);
+    };
+    wc.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&wc);
+    HWND taskbar = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 700, 4, 4,
+                                   nullptr, nullptr, nullptr, nullptr);
+    testenv::Pump();
+    for (UINT message : {WM_WININICHANGE, WM_DEVMODECHANGE}) {
+        settings.BackColor = message == WM_WININICHANGE ? 5 : 6;
+        taskbarPaints = 0;
+        EXPECT_EQ(SendMessageA(mainWindow, message, 0, 0), 1);
+        LOGBRUSH brush{};
+        GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(ownWindow, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
+        EXPECT_EQ(brush.lbColor, message == WM_WININICHANGE ? RGB(0, 0, 127) : RGB(0, 0, 255));
+        EXPECT_GT(taskbarPaints, 0) << message;
+    }
+    DestroyWindow(taskbar);
+    // Menu commands come back as system commands, posted rather than carried out at once.
+    const LONG zoom = settings.Zoom;
+    EXPECT_EQ(SendMessageA(mainWindow, WM_COMMAND, kCmdZoom, 0), 1);
+    EXPECT_EQ(settings.Zoom, zoom);
+    testenv::Pump();
+    EXPECT_EQ(settings.Zoom, 1 - zoom);
+    EXPECT_EQ(SendMessageA(mainWindow, WM_TRAYNOTIFY, 4762, WM_MOUSEMOVE), 0);
+    // "&Remove Lights" closes the window, takes the fonts and the saver with it, and quits with 0.
     HWND window = mainWindow;
     PostMessageA(window, WM_SYSCOMMAND, kCmdRemoveLights, 0);
     EXPECT_EQ(RunMessageLoop(), 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(smallFont, nullptr);
-    EXPECT_EQ(bigFont, nullptr);
-    EXPECT_EQ(messageFont, nullptr);
+    EXPECT_FALSE(IsWindow(window) || smallFont || bigFont || messageFont);
     EXPECT_EQ(settings.ScreenSaver, 0);
 }
 
@@ -172,19 +198,4 @@ TEST(MessageLoop, TakesEveryQueuedMessageBeforeItSleeps) {
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     CloseHandle(helper.done);
-}
-
-TEST(Fonts, MakeFontFollowsTheScreenResolution) {
-    HFONT font = MakeFont("Arial", 12, true, true);
-    ASSERT_NE(font, nullptr);
-    LOGFONTA lf;
-    GetObjectA(font, sizeof lf, &lf);
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(lf.lfHeight, -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72));
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_EQ(lf.lfItalic, 1);
-    EXPECT_EQ(lf.lfQuality, PROOF_QUALITY);
-    EXPECT_STREQ(lf.lfFaceName, "Arial");
-    DeleteObject(font);
 }

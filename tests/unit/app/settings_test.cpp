@@ -20,122 +20,83 @@ protected:
     void TearDown() override { testenv::RemoveIni(); }
 };
 
-// Keys of one section in the order they stand in the file.
-std::vector<std::string> KeysOf(const std::string& section) {
-    std::vector<std::string> keys;
-    char buffer[4096];
-    DWORD n = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer, sizeof buffer,
-                                       testenv::IniPath().c_str());
-    for (DWORD i = 0; i < n; i += static_cast<DWORD>(keys.back().size()) + 1) keys.emplace_back(buffer + i);
-    return keys;
-}
+// Every integer key in save order: its default, and two hand-edited values with what each reads as.
+struct KeyRow { const char* key; LONG Settings::*field; LONG byDefault; struct { const char* stored; LONG reads; } probe[2]; };
+#define ROW(key, def, s1, r1, s2, r2) {#key, &Settings::key, def, {{s1, r1}, {s2, r2}}}
+const KeyRow kKeys[] = {
+    ROW(Mode, 3, "-3", 0, "9", 5),          ROW(Color, 8, "-7", -1, "12", 9),
+    ROW(Rate, 2, "-1", 0, "7", 4),          ROW(SSType, 0, "-1", 0, "8", 6),
+    ROW(Broken, 0, "-2", 1, "7", 1),        ROW(BurnedOut, 0, "-2", 1, "7", 1),
+    ROW(BulbType, 0, "-4", -1, "25", 20),   ROW(Power, 1, "0", 0, "7", 1),
+    ROW(NoFlicker, 0, "-2", 1, "7", 1),     ROW(Music, 1, "0", 0, "7", 1),
+    ROW(WarnMusic, 1, "0", 0, "7", 1),      ROW(NotSoMany, 1, "0", 0, "7", 1),
+    ROW(MissingBulbs, 0, "-2", 1, "7", 1),  ROW(ChangeLights, 1, "0", 0, "7", 1),
+    ROW(OnTop, 0, "-2", -2, "7", 7),        ROW(OwnWindow, 0, "-2", 1, "7", 1),
+    ROW(Zoom, 1, "0", 0, "7", 1),           ROW(Sound, 1, "0", 0, "7", 1),
+    ROW(ScreenSaver, 0, "-2", 1, "7", 1),   ROW(StartOptions, 1, "0", 0, "7", 1),
+    ROW(IdleProcess, 0, "-2", 1, "7", 1),   ROW(WarnPower, 1, "0", 0, "7", 1),
+    ROW(KeyLights, 0, "-2", 1, "7", 1),     ROW(SSMouseMove, 1, "0", 0, "7", 1),
+    ROW(SSDelay, 5, "-1", 60, "90", 60),    ROW(SSMouseClick, 1, "0", 0, "7", 1),
+    ROW(IgnoreWinSS, 1, "0", 0, "7", 1),    ROW(BackColor, 0, "-1", -1, "9", 9),
+};
+#undef ROW
 
 }  // namespace
 
-TEST_F(SettingsTest, FreshStartGivesDefaultsAndSavesThemInOrder) {
+TEST_F(SettingsTest, EveryKeyHasItsDefaultIsBroughtIntoRangeAndIsSavedInOrder) {
     LoadSettings();
-    EXPECT_EQ(settings.Mode, 3);
-    EXPECT_EQ(settings.Color, 8);
-    EXPECT_EQ(settings.Rate, 2);
-    EXPECT_EQ(settings.BulbType, 0);
-    EXPECT_EQ(settings.Power, 1);
-    EXPECT_EQ(settings.NotSoMany, 1);
-    EXPECT_EQ(settings.SSDelay, 5);
-    EXPECT_EQ(settings.IgnoreWinSS, 1);
-    EXPECT_EQ(settings.OwnWindow, 0);
+    for (const KeyRow& row : kKeys) EXPECT_EQ(settings.*row.field, row.byDefault) << row.key;
     EXPECT_STREQ(settings.SSMsg, "");
-    SaveSettings();
-
-    const std::vector<std::string> expected = {
-        "Mode", "Color", "Rate", "SSType", "Broken", "BurnedOut", "BulbType", "Power",
-        "NoFlicker", "Music", "WarnMusic", "NotSoMany", "MissingBulbs", "ChangeLights",
-        "OnTop", "OwnWindow", "Zoom", "Sound", "ScreenSaver", "StartOptions",
-        "IdleProcess", "WarnPower", "KeyLights", "SSMouseMove", "SSDelay",
-        "SSMouseClick", "IgnoreWinSS", "BackColor", "SSMsg"};
-    EXPECT_EQ(KeysOf("Settings"), expected);
-    EXPECT_EQ(ReadIni("Settings", "Mode"), "3");
-    EXPECT_EQ(ReadIni("Settings", "Color"), "8");
-    EXPECT_EQ(ReadIni("Settings", "SSMsg"), "");
-    // The maker's informational section follows.
-    EXPECT_EQ(KeysOf("Lumenkin"), (std::vector<std::string>{"Web Site", "EMail", "Copyright"}));
-}
-
-TEST_F(SettingsTest, HandEditedValuesAreBroughtIntoRange) {
-    const struct { const char* key; const char* stored; LONG Settings::*field; LONG expected; } cases[] = {
-        {"Mode", "9", &Settings::Mode, 5},         {"Mode", "-3", &Settings::Mode, 0},
-        {"Color", "-7", &Settings::Color, -1},     {"Color", "12", &Settings::Color, 9},
-        {"Rate", "-1", &Settings::Rate, 0},        {"Rate", "7", &Settings::Rate, 4},
-        {"SSType", "8", &Settings::SSType, 6},     {"BulbType", "25", &Settings::BulbType, 20},
-        {"BulbType", "-4", &Settings::BulbType, -1},
-        {"SSDelay", "0", &Settings::SSDelay, 0},   {"SSDelay", "-1", &Settings::SSDelay, 60},
-        {"SSDelay", "90", &Settings::SSDelay, 60}, {"SSDelay", "59", &Settings::SSDelay, 59},
-        {"Power", "7", &Settings::Power, 1},       {"Broken", "-2", &Settings::Broken, 1},
-        {"OnTop", "7", &Settings::OnTop, 7},       {"BackColor", "9", &Settings::BackColor, 9},
-        {"Mode", "junk", &Settings::Mode, 3},
-    };
-    for (const auto& c : cases) {
-        testenv::RemoveIni();
-        WriteIni("Settings", c.key, c.stored);
+    for (const auto& probe : {0, 1}) {
+        for (const KeyRow& row : kKeys) WriteIni("Settings", row.key, row.probe[probe].stored);
         LoadSettings();
-        EXPECT_EQ(settings.*c.field, c.expected) << c.key << "=" << c.stored;
+        for (const KeyRow& row : kKeys)
+            EXPECT_EQ(settings.*row.field, row.probe[probe].reads) << row.key << "=" << row.probe[probe].stored;
     }
-    // Normalised values are what gets written back; OnTop keeps its stored value.
+    // Saved as read, each key in its place, then SSMsg, then the maker's section.
     testenv::RemoveIni();
-    WriteIni("Settings", "Power", "7");
-    WriteIni("Settings", "OnTop", "7");
-    LoadSettings();
     SaveSettings();
-    EXPECT_EQ(ReadIni("Settings", "Power"), "1");
-    EXPECT_EQ(ReadIni("Settings", "OnTop"), "7");
-}
-
-TEST_F(SettingsTest, LongScreenSaverMessageIsCutTo31Characters) {
+    const std::string text = testenv::IniText();
+    size_t at = 0;
+    for (const KeyRow& row : kKeys) {
+        at = text.find("\n" + std::string(row.key) + "=" + std::to_string(row.probe[1].reads) + "\r", at);
+        ASSERT_NE(at, std::string::npos) << row.key;
+    }
+    for (const char* key : {"SSMsg=", "[Lumenkin]", "Web Site=", "EMail=", "Copyright="})
+        EXPECT_NE(at = text.find(key, at), std::string::npos) << key;
+    // Edges of the delay, values that are no number, and a message longer than 31 characters.
     const std::string forty(40, 'x');
     WriteIni("Settings", "SSMsg", forty.c_str());
+    const struct { const char* key; const char* stored; LONG Settings::*field; LONG reads; } edges[] = {
+        {"SSDelay", "0", &Settings::SSDelay, 0}, {"Rate", "abc", &Settings::Rate, 2}, {"Mode", "junk", &Settings::Mode, 3}};
+    for (const auto& e : edges) WriteIni("Settings", e.key, e.stored);
     LoadSettings();
+    for (const auto& e : edges) EXPECT_EQ(settings.*e.field, e.reads) << e.key << "=" << e.stored;
     EXPECT_EQ(std::string(settings.SSMsg), forty.substr(0, 31));
 }
 
 TEST_F(SettingsTest, PlaylistIsSeededOnTheFirstStartOnly) {
     LoadSettings();
-    EXPECT_EQ(ReadIni("Music", "MIDI1"), "xmastune.mid");
-    EXPECT_EQ(ReadIni("Music", "NumEntries"), "1");
-    EXPECT_EQ(ReadIni("Music", "Current"), "<missing>");
+    EXPECT_EQ(ReadIni("Music", "MIDI1") + ReadIni("Music", "NumEntries") + ReadIni("Music", "Current"),
+              "xmastune.mid1<missing>");
     SaveSettings();
-
-    // The user edits the playlist; later starts leave it alone.
-    WriteIni("Music", "MIDI1", "other.mid");
-    WriteIni("Music", "NumEntries", "0");
-    WriteIni("Music", "Current", "1");
+    WriteIni("Music", "MIDI1", "other.mid");  // the user's playlist is left alone later
     LoadSettings();
-    SaveSettings();
     EXPECT_EQ(ReadIni("Music", "MIDI1"), "other.mid");
-    EXPECT_EQ(ReadIni("Music", "NumEntries"), "0");
-    EXPECT_EQ(ReadIni("Music", "Current"), "1");
-
-    // A playlist made by hand before the first start is kept too.
     testenv::RemoveIni();
-    WriteIni("Music", "MIDI1", "mine.mid");
+    WriteIni("Music", "MIDI1", "mine.mid");  // and so is one made by hand before the first start
     LoadSettings();
-    EXPECT_EQ(ReadIni("Music", "MIDI1"), "mine.mid");
-    EXPECT_EQ(ReadIni("Music", "NumEntries"), "<missing>");
+    EXPECT_EQ(ReadIni("Music", "MIDI1") + ReadIni("Music", "NumEntries"), "mine.mid<missing>");
 }
 
 TEST_F(SettingsTest, RawValuesReadWriteAndDelete) {
-    EXPECT_TRUE(WriteProfileValue("Music", "MIDI2", "carol.mid"));
-    char value[64] = "unchanged";
-    EXPECT_STREQ(ReadProfileValue("Music", "MIDI2", value, sizeof value), "carol.mid");
+    EXPECT_TRUE(WriteProfileValue("Music", "MIDI2", std::string(50, 'a').c_str()));
+    char value[64] = "", small[8];
     EXPECT_EQ(ReadProfileValue("Music", "MIDI2", value, sizeof value), value);
-
-    // At most 31 characters are read, and a small destination is never overrun.
-    WriteProfileValue("Music", "MIDI3", std::string(50, 'a').c_str());
-    EXPECT_EQ(std::string(ReadProfileValue("Music", "MIDI3", value, sizeof value)), std::string(31, 'a'));
-    char small[8];
+    EXPECT_EQ(std::string(value), std::string(31, 'a'));  // at most 31 characters
     std::memset(small, '#', sizeof small);
-    ReadProfileValue("Music", "MIDI3", small, 5);
-    EXPECT_STREQ(small, "aaaa");
-    EXPECT_EQ(small[5], '#');
-
+    ReadProfileValue("Music", "MIDI2", small, 5);  // and a small destination is never overrun
+    EXPECT_TRUE(std::string(small, 5) == std::string("aaaa\0", 5) && small[5] == '#');
     EXPECT_TRUE(WriteProfileValue("Music", "MIDI2", nullptr));
     EXPECT_EQ(ReadIni("Music", "MIDI2"), "<missing>");
     EXPECT_STREQ(ReadProfileValue("Music", "MIDI2", value, sizeof value), "");
@@ -165,12 +126,4 @@ TEST_F(SettingsTest, ASectionReadAtOnceGivesEachKeyTheValueItsOwnReadGives) {
     const auto some = ReadProfileSection("Music");
     ASSERT_GT(some.size(), 30000u);
     EXPECT_EQ(some.back().second, "value number " + some.back().first.substr(3));
-}
-
-TEST_F(SettingsTest, SettingsFileSitsBesideTheProgram) {
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string dir(module);
-    dir.resize(dir.find_last_of('\\') + 1);
-    EXPECT_EQ(SettingsFilePath(), dir + "lumenk95.ini");
 }

@@ -1,9 +1,10 @@
-// Centring a dialog on the screen, the raised frame every dialog paints, and the fonts of their look.
+// Centring a dialog on the screen, the raised frame, the grey colours and the fonts every dialog shares.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "dialogs/dialog_helpers.h"
+#include "support/test_env.h"
 
 namespace {
 
@@ -29,41 +30,41 @@ TEST(DialogLook, TheFontsOfTitleBarsAndDialogsAreInstalled) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST(DialogHelpers, CentresOnTheScreenAndPaintsTheRaisedFrame) {
+TEST(DialogHelpers, CentresOnTheScreenPaintsTheRaisedFrameAndAnswersInGrey) {
     if (GetSystemMetrics(SM_CXSCREEN) != 1024 || GetSystemMetrics(SM_CYSCREEN) != 768)
         GTEST_SKIP() << "needs the 1024 x 768 test screen";
-    // Odd sizes cut halves toward zero; larger than the screen goes negative.
+    // The whole window is centred; odd sizes cut halves toward zero; larger than the screen goes negative.
     const struct { int width, height, left, top; } cases[] = {{301, 201, 362, 284}, {1200, 900, -88, -66}};
     for (const auto& c : cases) {
-        HWND popup = CreateWindowExA(0, "Static", "", WS_POPUP, 5, 7, c.width, c.height, nullptr, nullptr, nullptr, nullptr);
+        HWND popup = CreateWindowExA(0, "Static", "", WS_POPUP | WS_CAPTION, 5, 7, c.width, c.height, nullptr, nullptr,
+                                     nullptr, nullptr);
         CenterDialog(popup);
         RECT r;
         GetWindowRect(popup, &r);
-        EXPECT_EQ(r.left, c.left);
-        EXPECT_EQ(r.top, c.top);
-        EXPECT_EQ(r.right - r.left, c.width);
+        EXPECT_TRUE(r.left == c.left && r.top == c.top && r.right - r.left == c.width) << r.left << ", " << r.top;
         DestroyWindow(popup);
     }
 
     constexpr COLORREF kBack = RGB(10, 20, 30), kWhite = RGB(255, 255, 255), kGrey = RGB(127, 127, 127);
-    HWND window = CreateWindowExA(0, "Static", "", WS_POPUP, 5, 7, 40, 30, nullptr, nullptr, nullptr, nullptr);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    HBRUSH back = CreateSolidBrush(kBack);
-    const RECT all{0, 0, 40, 30};
-    FillRect(dc, &all, back);
-    DeleteObject(back);
-    PaintFrame(window, dc, 2);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+        return m == WM_PAINT ? (PaintFramedWindow(w), 0) : DefWindowProcA(w, m, wp, lp);
+    };
+    wc.hbrBackground = CreateSolidBrush(kBack);
+    wc.lpszClassName = "lmkFramedTestWindow";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 5, 7, 40, 30, nullptr,
+                                  nullptr, nullptr, nullptr);
+    UpdateWindow(window);
     // Two rings, light at the top and left, dark at the bottom and right; the inside untouched.
     const struct { int x, y; COLORREF colour; } expected[] = {
         {0, 0, kWhite}, {0, 29, kWhite}, {39, 0, kGrey}, {20, 29, kGrey}, {1, 28, kWhite},
         {38, 1, kGrey}, {20, 28, kGrey}, {2, 2, kBack}, {37, 27, kBack}};
-    for (const auto& p : expected) EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour) << p.x << ", " << p.y;
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    for (const auto& p : expected) EXPECT_EQ(testenv::WindowPixel(window, p.x, p.y), p.colour) << p.x << ", " << p.y;
     DestroyWindow(window);
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(GreyDialogColours(dc, RGB(0, 0, 127)), reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_TRUE(GetBkColor(dc) == RGB(192, 192, 192) && GetTextColor(dc) == RGB(0, 0, 127));
+    DeleteDC(dc);
 }
