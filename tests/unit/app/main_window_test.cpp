@@ -114,7 +114,7 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
         else IdleStep();
         EXPECT_EQ(lastStepTick != 1, d.steps) << d.idle << d.byTimer;
     }
-    // Changes to the system's settings recolour the own window and repaint the taskbar.
+    // Changes to the system's settings recolour the own window and have the taskbar repaint.
     static int taskbarPaints;
     WNDCLASSA wc{};
     wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
@@ -129,6 +129,7 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
         settings.BackColor = message == WM_WININICHANGE ? 5 : 6;
         taskbarPaints = 0;
         EXPECT_EQ(SendMessageA(mainWindow, message, 0, 0), 1);
+        testenv::Pump();   // the taskbar is asked to repaint, and paints when its messages come
         LOGBRUSH brush{};
         GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(ownWindow, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
         EXPECT_EQ(brush.lbColor, message == WM_WININICHANGE ? RGB(0, 0, 127) : RGB(0, 0, 255));
