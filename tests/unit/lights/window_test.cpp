@@ -1,0 +1,67 @@
+// Where the string goes: its length, the drawing window, the own window with its colours,
+// and the refresh of the desktop and the taskbar.
+#include "lights/own_window.h"
+#include "lights_fixture.h"
+
+using StringWindow = LightsTest;
+
+TEST(BulbCount, OnePer32PixelsAtMost80) {
+    const int cases[][2] = {{640, 20}, {1023, 31}, {1024, 32}, {2560, 80}, {4000, 80}, {31, 0}, {-64, 0}};
+    for (const auto& c : cases) EXPECT_EQ(BulbCountForWidth(c[0]), c[1]) << c[0];
+}
+
+// The saver window while it exists; else the own window when OwnWindow is set and it
+// exists; else the desktop window.
+TEST_F(StringWindow, DrawingWindowRule) {
+    Canvas saver(8, 8), own(8, 8), desktop(8, 8);
+    HWND dead = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(dead), desktopWindow = desktop.hwnd;
+    const struct { HWND saver, own; LONG ownSetting; HWND expected; } cases[] = {
+        {saver.hwnd, own.hwnd, 1, saver.hwnd}, {saver.hwnd, nullptr, 0, saver.hwnd}, {dead, own.hwnd, 1, own.hwnd},
+        {nullptr, own.hwnd, 0, desktop.hwnd},  {nullptr, dead, 1, desktop.hwnd},     {dead, nullptr, 1, desktop.hwnd}};
+    for (const auto& c : cases) {
+        saverWindow = c.saver, ownWindow = c.own, settings.OwnWindow = c.ownSetting;
+        EXPECT_EQ(DrawingWindow(), c.expected) << "case " << &c - cases;
+    }
+}
+
+// BackColor 1 to 6 by the table, 0 and any other value the system's desktop colour: the
+// own window's class background, painted at once.
+TEST_F(StringWindow, OwnWindowColours) {
+    const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
+    const struct { LONG backColor; COLORREF colour; } cases[] = {
+        {0, desktop}, {1, RGB(0, 0, 0)}, {2, RGB(127, 127, 127)}, {3, RGB(192, 192, 192)}, {4, RGB(255, 255, 255)},
+        {5, RGB(0, 0, 127)}, {6, RGB(0, 0, 255)}, {7, desktop}, {-1, desktop}, {99, desktop}};
+    Canvas bar(64, 40, "LightsTestBar");
+    ownWindow = bar.hwnd;
+    for (const auto& c : cases) {
+        settings.BackColor = c.backColor, ApplyOwnWindowColor();
+        LOGBRUSH brush{};
+        GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(bar.hwnd, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
+        EXPECT_EQ(std::vector<COLORREF>({OwnWindowBackColor(c.backColor), brush.lbColor, bar.Pixel(5, 5)}),
+                  std::vector<COLORREF>(3, c.colour)) << c.backColor;
+    }
+}
+
+TEST_F(StringWindow, OwnWindowSettingMakesAndRemovesTheBar) {
+    settings.OwnWindow = 1, ApplyOwnWindowSetting();
+    const HWND bar = ownWindow;
+    EXPECT_TRUE(bar && IsWindowVisible(bar) && DrawingWindow() == bar);
+    settings.OwnWindow = 0, ApplyOwnWindowSetting();
+    EXPECT_FALSE(ownWindow || IsWindow(bar));
+}
+
+// The taskbar, or the desktop found at start-up, repaints itself with erasing: bulbs drawn
+// over it go.
+TEST_F(StringWindow, RefreshRepaintsTheTaskbarOrTheDesktop) {
+    Canvas desktop(64, 40), tray(64, 40, "Shell_TrayWnd", 100);
+    ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), tray.hwnd);
+    desktopWindow = desktop.hwnd;
+    for (void (*refresh)() : {RefreshTaskbar, RefreshDesktop}) {
+        for (Canvas* canvas : {&desktop, &tray}) canvas->Fill({0, 0, 64, 40}, kWipe);
+        refresh();
+        testenv::Pump();
+        EXPECT_EQ(tray.Pixel(5, 5), refresh == RefreshTaskbar ? kBackground : kWipe);
+        EXPECT_EQ(desktop.Pixel(5, 5), refresh == RefreshDesktop ? kBackground : kWipe);
+    }
+}
