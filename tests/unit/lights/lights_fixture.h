@@ -1,11 +1,7 @@
-// Shared set-up of the light string tests: known settings, put back afterwards; windows to
-// paint into and icons of known colours.
+// Shared set-up of the light string tests: known settings, put back afterwards; windows and icons.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <tuple>
-#include <vector>
 
 #include "app/app.h"
 #include "app/settings.h"
@@ -34,8 +30,7 @@ struct Canvas {
     void Fill(const RECT& area, COLORREF colour) {
         HDC dc = GetDC(hwnd);
         HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &area, brush);
-        DeleteObject(brush), ReleaseDC(hwnd, dc), testenv::Pump();
+        FillRect(dc, &area, brush), DeleteObject(brush), ReleaseDC(hwnd, dc), testenv::Pump();
     }
     COLORREF Pixel(int x, int y) const { return testenv::WindowPixel(hwnd, x, y); }
     HWND hwnd;
@@ -59,30 +54,28 @@ protected:
     static Bulb& B(LONG i) { return lightString.bulbs[i]; }
     static std::vector<LONG> LitBulbs() {
         std::vector<LONG> lit;
-        for (LONG i = 0; i < lightString.bulbCount; ++i)
-            if (B(i).lit) lit.push_back(i);
+        for (LONG i = 0; i < lightString.bulbCount; ++i) if (B(i).lit) lit.push_back(i);
         return lit;
     }
     static COLORREF TestColour(LONG i, LONG lit) { return RGB(8 * i, lit ? 240 : 60, lit ? 40 : 200); }
 
-    // Bulbs 0..count-1 at their places, each icon of its TestColour in a transparent border:
-    // 4 pixels wide round a dark bulb, `litBorder` round a lit one.
-    void DressBulbs(LONG count, int litBorder = 4) {
+    // Bulbs 0..count-1 at their places, each icon of its TestColour: a lit one fills its cell, a dark one
+    // leaves a border 4 pixels wide transparent.
+    void DressBulbs(LONG count) {
         lightString.bulbCount = count, iconsLoaded = true;
-        for (LONG i = 0; i < count; ++i)
-            B(i) = Bulb{kBulbSize * i, 0, 0, 0, 0, 1, 0, 0, {SolidIcon(i, 0, 4), SolidIcon(i, 1, litBorder)}};
+        for (LONG i = 0; i < count; ++i) B(i) = Bulb{kBulbSize * i, 0, 0, 0, 0, 0, 0, 0, {Icon(i, 0), Icon(i, 1)}};
     }
 
 private:
-    HICON SolidIcon(LONG i, LONG lit, int border) {
+    HICON Icon(LONG i, LONG lit) {
         const COLORREF colour = TestColour(i, lit);
         DWORD pixels[kBulbSize * kBulbSize];
         BYTE mask[kBulbSize * kBulbSize / 8] = {};   // a set bit leaves the pixel beneath
         for (int p = 0; p < kBulbSize * kBulbSize; ++p) {
-            const int x = p % kBulbSize, y = p / kBulbSize, end = kBulbSize - border;
-            const bool inside = x >= border && y >= border && x < end && y < end;
+            const int x = p % kBulbSize, y = p / kBulbSize;
+            const bool inside = lit || (x >= 4 && y >= 4 && x < 28 && y < 28);
             pixels[p] = inside ? GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour) : 0;
-            if (!inside) mask[p / 8] |= 0x80 >> (p % 8);
+            mask[p / 8] |= inside ? 0 : 0x80 >> (p % 8);
         }
         icons_.push_back(CreateIcon(nullptr, kBulbSize, kBulbSize, 1, 32, mask, reinterpret_cast<BYTE*>(pixels)));
         return icons_.back();

@@ -1,17 +1,11 @@
-// Where the string goes: its length, the drawing window, the own window with its colours,
-// and the refresh of the desktop and the taskbar.
+// Where the string goes: its length, the drawing window, the own window and its colours, the refreshes.
 #include "lights/own_window.h"
 #include "lights_fixture.h"
 
 using StringWindow = LightsTest;
 
-TEST(BulbCount, OnePer32PixelsAtMost80) {
-    const int cases[][2] = {{640, 20}, {1023, 31}, {1024, 32}, {2560, 80}, {4000, 80}, {31, 0}, {-64, 0}};
-    for (const auto& c : cases) EXPECT_EQ(BulbCountForWidth(c[0]), c[1]) << c[0];
-}
-
-// The saver window while it exists; else the own window when OwnWindow is set and it
-// exists; else the desktop window.
+// The saver window while it exists, else the own window when OwnWindow is set and it exists, else the
+// desktop window; ApplyOwnWindowSetting makes and shows, or destroys, the own window.
 TEST_F(StringWindow, DrawingWindowRule) {
     Canvas saver(8, 8), own(8, 8), desktop(8, 8);
     HWND dead = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
@@ -23,11 +17,18 @@ TEST_F(StringWindow, DrawingWindowRule) {
         saverWindow = c.saver, ownWindow = c.own, settings.OwnWindow = c.ownSetting;
         EXPECT_EQ(DrawingWindow(), c.expected) << "case " << &c - cases;
     }
+    saverWindow = ownWindow = nullptr, settings.OwnWindow = 1, ApplyOwnWindowSetting();
+    const HWND bar = ownWindow;
+    EXPECT_TRUE(bar && bar != desktop.hwnd && IsWindowVisible(bar) && DrawingWindow() == bar);
+    settings.OwnWindow = 0, ApplyOwnWindowSetting();
+    EXPECT_FALSE(ownWindow || IsWindow(bar));
 }
 
-// BackColor 1 to 6 by the table, 0 and any other value the system's desktop colour: the
-// own window's class background, painted at once.
-TEST_F(StringWindow, OwnWindowColours) {
+// One bulb per 32 pixels, at most 80. BackColor 1 to 6 by the table, 0 and any other value the
+// system's desktop colour: the own window's class background, painted at once.
+TEST_F(StringWindow, BulbCountAndOwnWindowColours) {
+    for (const auto& [width, count] : {std::pair{640, 20}, {1023, 31}, {1024, 32}, {2560, 80}, {4000, 80}, {31, 0}})
+        EXPECT_EQ(BulbCountForWidth(width), count) << width;
     const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
     const struct { LONG backColor; COLORREF colour; } cases[] = {
         {0, desktop}, {1, RGB(0, 0, 0)}, {2, RGB(127, 127, 127)}, {3, RGB(192, 192, 192)}, {4, RGB(255, 255, 255)},
@@ -43,25 +44,14 @@ TEST_F(StringWindow, OwnWindowColours) {
     }
 }
 
-TEST_F(StringWindow, OwnWindowSettingMakesAndRemovesTheBar) {
-    settings.OwnWindow = 1, ApplyOwnWindowSetting();
-    const HWND bar = ownWindow;
-    EXPECT_TRUE(bar && IsWindowVisible(bar) && DrawingWindow() == bar);
-    settings.OwnWindow = 0, ApplyOwnWindowSetting();
-    EXPECT_FALSE(ownWindow || IsWindow(bar));
-}
-
-// The taskbar, or the desktop found at start-up, repaints itself with erasing: bulbs drawn
-// over it go.
+// The taskbar, or the desktop found at start-up, repaints itself with erasing: bulbs over it go.
 TEST_F(StringWindow, RefreshRepaintsTheTaskbarOrTheDesktop) {
     Canvas desktop(64, 40), tray(64, 40, "Shell_TrayWnd", 100);
     ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), tray.hwnd);
     desktopWindow = desktop.hwnd;
-    for (void (*refresh)() : {RefreshTaskbar, RefreshDesktop}) {
-        for (Canvas* canvas : {&desktop, &tray}) canvas->Fill({0, 0, 64, 40}, kWipe);
-        refresh();
-        testenv::Pump();
-        EXPECT_EQ(tray.Pixel(5, 5), refresh == RefreshTaskbar ? kBackground : kWipe);
-        EXPECT_EQ(desktop.Pixel(5, 5), refresh == RefreshDesktop ? kBackground : kWipe);
-    }
+    for (Canvas* canvas : {&desktop, &tray}) canvas->Fill({0, 0, 64, 40}, kWipe);
+    RefreshTaskbar(), testenv::Pump();
+    EXPECT_TRUE(tray.Pixel(5, 5) == kBackground && desktop.Pixel(5, 5) == kWipe);
+    RefreshDesktop(), testenv::Pump();
+    EXPECT_EQ(desktop.Pixel(5, 5), kBackground);
 }
