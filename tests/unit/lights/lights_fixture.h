@@ -59,8 +59,8 @@ protected:
     }
     static COLORREF TestColour(LONG i, LONG lit) { return RGB(8 * i, lit ? 240 : 60, lit ? 40 : 200); }
 
-    // Bulbs 0..count-1 at their places, each icon of its TestColour: a lit one fills its cell, a dark one
-    // leaves a border 4 pixels wide transparent.
+    // Bulbs 0..count-1 at their places, each icon of its TestColour with an alpha channel, as ours have: a
+    // lit one fills its cell, a dark one leaves a border 4 pixels wide transparent.
     void DressBulbs(LONG count) {
         lightString.bulbCount = count, iconsLoaded = true;
         for (LONG i = 0; i < count; ++i) B(i) = Bulb{kBulbSize * i, 0, 0, 0, 0, 0, 0, 0, {Icon(i, 0), Icon(i, 1)}};
@@ -74,7 +74,7 @@ private:
         for (int p = 0; p < kBulbSize * kBulbSize; ++p) {
             const int x = p % kBulbSize, y = p / kBulbSize;
             const bool inside = lit || (x >= 4 && y >= 4 && x < 28 && y < 28);
-            pixels[p] = inside ? GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour) : 0;
+            pixels[p] = inside ? 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour) : 0;
             mask[p / 8] |= inside ? 0 : 0x80 >> (p % 8);
         }
         icons_.push_back(CreateIcon(nullptr, kBulbSize, kBulbSize, 1, 32, mask, reinterpret_cast<BYTE*>(pixels)));

@@ -23,13 +23,14 @@ TEST_F(LightsTest, BulbsSitAt32TimesTheirIndexAndLeaveNothingBehind) {
         PaintString();
         EXPECT_EQ(canvas.Pixel(16, 16), kBackground);
         iconsLoaded = true;
-        for (unsigned lit : {0x249u, 0xDB6u, 0xD96u}) {   // every third; all flipped; bulb 5 flipped back
+        for (unsigned lit : {0x249u, 0xDB6u, 0xD96u, 0xDB6u, 0xD96u}) {   // every third; all flipped; bulb 5 flips
             for (LONG i = 0; i < 12; ++i) B(i).lit = (lit >> i) & 1;
             PaintString(), expectString(-1);
         }
-        // Someone paints over dark bulb 3, which does not change (Mode None): the next step puts it back.
-        canvas.Fill({3 * kBulbSize, 0, 4 * kBulbSize, kBulbSize}, kWipe);
+        // Someone paints over dark bulb 3 and corners of lit bulbs 1 and 2: the next step (Mode None) mends them.
+        for (RECT wipe : {RECT{96, 0, 128, 32}, RECT{32, 0, 33, 1}, RECT{95, 31, 96, 32}}) canvas.Fill(wipe, kWipe);
         FlashStep(FlashForm::Timer), expectString(3);
+        EXPECT_TRUE(canvas.Pixel(32, 0) == TestColour(1, 1) && canvas.Pixel(95, 31) == TestColour(2, 1));
         // Leaving the window (at shut-down) puts back what lay beneath, not over what others drew since.
         canvas.Fill({44, 8, 52, 16}, kWipe);   // over bulb 1
         ReleaseLightString();
@@ -58,7 +59,7 @@ TEST_F(LightsTest, DarkBulbsShowWhatOthersDrewAndNothingOfTheirLitPicture) {
         for (int round = 0; round <= 12; ++round) {
             for (int n = 0; n < 40; ++n) {
                 const int x = std::rand() % kWidth, y = std::rand() % kBulbSize;
-                SetPixelV(into, x, y, std::rand() & 1 ? kWipe : RGB(0, 255, 255));
+                SetPixelV(into, x, y, std::rand() & 1 ? kWipe : RGB(12, 34, 57));
                 theirs[y * kWidth + x] = GetPixel(into, x, y);
             }
             for (LONG i = 0; i < kCount; ++i) B(i).lit = round < 12 && (i + round) % 3 == 0;

@@ -2,11 +2,9 @@
 #include "lights/own_window.h"
 #include "lights_fixture.h"
 
-using StringWindow = LightsTest;
-
 // The saver window while it exists, else the own window when OwnWindow is set and it exists, else the
 // desktop window; ApplyOwnWindowSetting makes and shows, or destroys, the own window.
-TEST_F(StringWindow, DrawingWindowRule) {
+TEST_F(LightsTest, DrawingWindowRule) {
     Canvas saver(8, 8), own(8, 8), desktop(8, 8);
     HWND dead = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(dead), desktopWindow = desktop.hwnd;
@@ -26,7 +24,7 @@ TEST_F(StringWindow, DrawingWindowRule) {
 
 // One bulb per 32 pixels, at most 80. BackColor 1 to 6 by the table, 0 and any other value the
 // system's desktop colour: the own window's class background, painted at once.
-TEST_F(StringWindow, BulbCountAndOwnWindowColours) {
+TEST_F(LightsTest, BulbCountAndOwnWindowColours) {
     for (const auto& [width, count] : {std::pair{640, 20}, {1023, 31}, {1024, 32}, {2560, 80}, {4000, 80}, {31, 0}})
         EXPECT_EQ(BulbCountForWidth(width), count) << width;
     const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
@@ -45,7 +43,7 @@ TEST_F(StringWindow, BulbCountAndOwnWindowColours) {
 }
 
 // The taskbar, or the desktop found at start-up, repaints itself with erasing: bulbs over it go.
-TEST_F(StringWindow, RefreshRepaintsTheTaskbarOrTheDesktop) {
+TEST_F(LightsTest, RefreshRepaintsTheTaskbarOrTheDesktop) {
     Canvas desktop(64, 40), tray(64, 40, "Shell_TrayWnd", 100);
     ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), tray.hwnd);
     desktopWindow = desktop.hwnd;
