@@ -23,8 +23,7 @@ struct Canvas {
         if (!RegisterClassA(&wc)) DeleteObject(wc.hbrBackground);
         hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, "", WS_POPUP, left, 0, width, height, nullptr,
                                nullptr, wc.hInstance, nullptr);
-        ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-        Fill({0, 0, width, height}, kBackground);
+        ShowWindow(hwnd, SW_SHOWNOACTIVATE), Fill({0, 0, width, height}, kBackground);
     }
     ~Canvas() { DestroyWindow(hwnd); }
     void Fill(const RECT& area, COLORREF colour) {
@@ -65,8 +64,6 @@ protected:
         lightString.bulbCount = count, iconsLoaded = true;
         for (LONG i = 0; i < count; ++i) B(i) = Bulb{kBulbSize * i, 0, 0, 0, 0, 0, 0, 0, {Icon(i, 0), Icon(i, 1)}};
     }
-
-private:
     HICON Icon(LONG i, LONG lit) {
         const COLORREF colour = TestColour(i, lit);
         DWORD pixels[kBulbSize * kBulbSize];

@@ -19,8 +19,7 @@ TEST_F(LightsTest, BulbsSitAt32TimesTheirIndexAndLeaveNothingBehind) {
             }
         };
         DressBulbs(12);
-        iconsLoaded = false;   // nothing is painted before the first set
-        PaintString();
+        iconsLoaded = false, PaintString();   // nothing is painted before the first set
         EXPECT_EQ(canvas.Pixel(16, 16), kBackground);
         iconsLoaded = true;
         for (unsigned lit : {0x249u, 0xDB6u, 0xD96u, 0xDB6u, 0xD96u}) {   // every third; all flipped; bulb 5 flips
@@ -39,12 +38,10 @@ TEST_F(LightsTest, BulbsSitAt32TimesTheirIndexAndLeaveNothingBehind) {
     }
 }
 
-// Others draw into the bulb row (as the saver does) while bulbs flash whose lit picture is the larger:
-// where a dark bulb leaves its cell clear it shows what they drew last or the window's own colour,
-// also in a bitmap of fewer colours, which gives back other values than the ones written.
+// Others draw into the row while bulbs with a larger lit picture flash: a dark bulb's clear border shows what
+// they drew last or the window's colour, also in a bitmap of fewer colours (that gives back other values).
 TEST_F(LightsTest, DarkBulbsShowWhatOthersDrewAndNothingOfTheirLitPicture) {
-    constexpr LONG kCount = 6;
-    constexpr int kWidth = kCount * kBulbSize;
+    constexpr int kCount = 6, kWidth = kCount * kBulbSize;
     DressBulbs(kCount);
     for (int target : {0, 1, 16}) {   // the window; the window off-screen; a 15-bit bitmap
         Canvas canvas(kWidth, 64);

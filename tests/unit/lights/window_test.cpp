@@ -16,8 +16,8 @@ TEST_F(LightsTest, DrawingWindowRule) {
         EXPECT_EQ(DrawingWindow(), c.expected) << "case " << &c - cases;
     }
     saverWindow = ownWindow = nullptr, settings.OwnWindow = 1, ApplyOwnWindowSetting();
-    const HWND bar = ownWindow;
-    EXPECT_TRUE(bar && bar != desktop.hwnd && IsWindowVisible(bar) && DrawingWindow() == bar);
+    const HWND bar = ownWindow;   // shown, and the desktop asked to repaint without the bulbs
+    EXPECT_TRUE(bar && IsWindowVisible(bar) && DrawingWindow() == bar && GetUpdateRect(desktop.hwnd, nullptr, 0));
     settings.OwnWindow = 0, ApplyOwnWindowSetting();
     EXPECT_FALSE(ownWindow || IsWindow(bar));
 }
@@ -32,9 +32,8 @@ TEST_F(LightsTest, BulbCountAndOwnWindowColours) {
         {0, desktop}, {1, RGB(0, 0, 0)}, {2, RGB(127, 127, 127)}, {3, RGB(192, 192, 192)}, {4, RGB(255, 255, 255)},
         {5, RGB(0, 0, 127)}, {6, RGB(0, 0, 255)}, {7, desktop}, {-1, desktop}, {99, desktop}};
     Canvas bar(64, 40, "LightsTestBar");
-    ownWindow = bar.hwnd;
     for (const auto& c : cases) {
-        settings.BackColor = c.backColor, ApplyOwnWindowColor();
+        settings.BackColor = c.backColor, ownWindow = bar.hwnd, ApplyOwnWindowColor();
         LOGBRUSH brush{};
         GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(bar.hwnd, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
         EXPECT_EQ(std::vector<COLORREF>({OwnWindowBackColor(c.backColor), brush.lbColor, bar.Pixel(5, 5)}),
