@@ -1,136 +1,94 @@
-// The bulb catalogue: types, colour schemes, faults, fewer lights and the icon names.
-#include <string>
-
-#include "app/text.h"
+// The bulb catalogue: icon names, bulb sets replayed draw by draw, and their icons' lifetime.
 #include "lights_fixture.h"
-#include "resource.h"
 
-using Catalogue = LightsTest;
-
-namespace {
-
-std::string Name(LONG type, LONG digit, LONG color, bool broken) {
+static std::string Name(LONG type, LONG digit, LONG color, bool broken = false) {
     char name[24];
     BulbIconName(type, digit, color, broken, name, sizeof name);
     return name;
 }
 
-}  // namespace
-
-// Every name the rules can produce, and every picture of the Options lists, is an icon.
-TEST(CatalogueResources, EveryNameTheRulesProduceExists) {
-    std::set<std::string> names = {kMissingIconName, kNoLightIconName, "RedGreen", "TheBlues"};
+// Each type's off and on names in colour 5; broken glass shows on Normal bulbs only.
+TEST(CatalogueNames, EveryTypeFillsItsPattern) {
+    const char* names[kBulbTypeCount][2] = {
+        {"Light05", "Light15"}, {"Light55", "Light65"},     {"Cactus0", "Cactus1"},     {"Light35", "Light45"},
+        {"Bell05", "Bell15"},   {"Fish05", "Fish15"},       {"CandyCane05", "CandyCane15"}, {"Heart0", "Heart1"},
+        {"USFlag0", "USFlag1"}, {"Hebrew0", "Hebrew1"},     {"Egg50", "Egg51"},         {"Pumpkin0", "Pumpkin1"},
+        {"Smiley0", "Smiley1"}, {"Shamrock0", "Shamrock1"}, {"Lantern50", "Lantern51"}, {"Pepper05", "Pepper15"},
+        {"Small05", "Small15"}, {"Trans05", "Trans15"},     {"Tree00", "Tree10"},       {"Sock05", "Sock15"},
+        {"Holly10", "Holly11"}};
     for (LONG type = 0; type < kBulbTypeCount; ++type)
-        for (LONG color = 0; color < kColorCount; ++color)
-            for (LONG digit = 0; digit < 2; ++digit)
-                for (bool broken : {false, true})
-                    names.insert(Name(type, digit, type == kBulbTypeHotPeppers ? color % 3 : color, broken));
-    for (UINT id = IDS_BULB_TYPE_ICON_FIRST; id <= IDS_BULB_TYPE_ICON_FIRST + kBulbTypeCount; ++id)
-        names.insert(LoadText(id));
-    for (const std::string& name : names) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, 32, 32, 0));
-        EXPECT_TRUE(icon) << name;
-        DestroyIcon(icon);
-    }
+        for (LONG s = 0; s < 2; ++s)
+            EXPECT_EQ(Name(type, s, 5) + "/" + Name(type, s, 5, true),
+                      std::string(names[type][s]) + "/" + (type ? names[type][s] : "Light25"));
 }
 
-TEST_F(Catalogue, RandomTypeAndColours) {
-    std::set<LONG> types, colours;
-    lightString.bulbCount = 80;
-    for (unsigned seed = 1; seed <= 400; ++seed) {
-        std::srand(seed);
-        const LONG expected = std::rand() % 19;   // the load's first draw: never Stockings or Holly
-        std::srand(seed);
-        Load(kBulbTypeRandom, seed <= 50 ? kSchemeRandom : kRed);
-        ASSERT_EQ(effectiveBulbType, expected);
-        types.insert(effectiveBulbType);
-        if (seed > 50 || effectiveBulbType == kBulbTypeHotPeppers) continue;
-        EXPECT_NE(B(0).color, kPurple);
-        for (LONG i = 0; i < 80; ++i) {
-            ASSERT_TRUE(i == 0 || B(i).color != B(i - 1).color) << "seed " << seed << ", bulb " << i;
-            colours.insert(B(i).color);
-        }
-    }
-    EXPECT_EQ(types.size(), 19u);
-    EXPECT_EQ(colours.size(), 7u);
-}
-
-TEST_F(Catalogue, SchemesAndNamePatterns) {
-    lightString.bulbCount = 6;
-    const struct {
-        LONG type, scheme;
-        std::vector<LONG> colours;
-        const char *off, *on;   // bulb 0's pictures
-    } cases[] = {
-        {0, kSchemeColored, {1, 2, 3, 4, 5, 0}, "LIGHT01", "LIGHT11"},
-        {1, kSchemeRedGreen, {3, 2, 3, 2, 3, 2}, "LIGHT53", "LIGHT63"},
-        {3, kSchemeBlues, {5, 1, 5, 1, 5, 1}, "LIGHT35", "LIGHT45"},
-        {10, kGreen, {3, 3, 3, 3, 3, 3}, "EGG30", "EGG31"},
-        {20, kIndigo, {5, 5, 5, 5, 5, 5}, "HOLLY10", "HOLLY11"},
-        {18, kRed, {2, 2, 2, 2, 2, 2}, "TREE00", "TREE10"},
-        {7, kRed, {2, 2, 2, 2, 2, 2}, "HEART0", "HEART1"},
-        {kBulbTypeHotPeppers, kGreen, {2, 2, 2, 2, 2, 2}, "PEPPER02", "PEPPER12"},
-        {kBulbTypeHotPeppers, kYellow, {1, 1, 1, 1, 1, 1}, "PEPPER01", "PEPPER11"},
-        {kBulbTypeHotPeppers, kIndigo, {1, 1, 1, 1, 1, 1}, "PEPPER01", "PEPPER11"},
-        {kBulbTypeHotPeppers, kSchemeColored, {1, 2, 0, 1, 2, 0}, "PEPPER01", "PEPPER11"},
-        {kBulbTypeHotPeppers, kSchemeRedGreen, {2, 0, 2, 0, 2, 0}, "PEPPER02", "PEPPER12"},
-    };
-    for (const auto& c : cases) {
-        Load(c.type, c.scheme);
-        std::vector<LONG> colours;
-        for (LONG i = 0; i < 6; ++i) colours.push_back(B(i).color);
-        EXPECT_EQ(colours, c.colours) << "type " << c.type << ", scheme " << c.scheme;
-        EXPECT_TRUE(ShowsIcons(B(0), c.off, c.on)) << "type " << c.type << ", scheme " << c.scheme;
-    }
-}
-
-// Burnt-out and power-off bulbs show the off picture twice; broken glass only on Normal;
-// missing bulbs are drawn separately for off and on.
-TEST_F(Catalogue, DeadBrokenAndMissingBulbs) {
-    lightString.bulbCount = 80;
-    const struct { LONG type, color, burnedOut, power, broken, missing; } cases[] = {
-        {0, kYellow, 1, 1, 0, 0}, {0, kYellow, 0, 0, 0, 0}, {0, kRed, 0, 1, 1, 0}, {1, kRed, 0, 1, 1, 0},
-        {0, kBlue, 0, 1, 0, 1}};
-    for (const auto& c : cases) {
-        settings.BurnedOut = c.burnedOut;
-        settings.Power = c.power;
-        settings.Broken = c.broken;
-        settings.MissingBulbs = c.missing;
-        std::srand(11);
-        Load(c.type, c.color);
-        const HICON missing = CachedBulbIcon(kMissingIconName);
-        int faults = 0;
-        for (LONG i = 0; i < 80; ++i) {
-            const Bulb& b = B(i);
-            const bool broken = b.broken && c.type == 0;
-            const std::string off = Name(c.type, 0, c.color, broken), on = Name(c.type, b.canLight, c.color, broken);
-            faults += !b.canLight + b.broken + ((b.icon[0] == missing) != (b.icon[1] == missing));
-            EXPECT_TRUE(c.power || !b.canLight) << i;
-            if (c.missing) {
-                EXPECT_TRUE(b.icon[0] == missing || b.icon[0] == CachedBulbIcon(off.c_str())) << i;
-                EXPECT_TRUE(b.icon[1] == missing || b.icon[1] == CachedBulbIcon(on.c_str())) << i;
-            } else {
-                EXPECT_TRUE(ShowsIcons(b, off.c_str(), on.c_str())) << c.type << ", bulb " << i;
+// From one seed a set follows its draws in order: the type, then per bulb the colour by the scheme,
+// the flip delay, the mode's start state, the faults, and the missing off and on icons.
+TEST_F(LightsTest, BulbSetsFollowTheirDrawsInOrder) {
+    const DWORD base[] = {2000, 1600, 1000, 200, 50}, span[] = {701, 601, 601, 801, 451};
+    const LONG peppers[kColorCount] = {0, 1, 0, 2, 1, 1, 2};
+    const struct { LONG type, color, mode, rate, burnedOut, broken, power, missing, notSoMany, count; } rows[] = {
+        {0, -1, 1, 0, 1, 1, 1, 1, 0, 80}, {-1, 4, 5, 1, 1, 0, 1, 0, 1, 80}, {15, -1, 5, 2, 0, 1, 1, 1, 0, 80},
+        {0, 2, 4, 3, 1, 1, 0, 0, 1, 80},  {10, 6, 3, 4, 0, 0, 1, 1, 0, 20}, {-1, -1, 0, 4, 1, 1, 1, 0, 0, 51},
+        {20, 8, 2, 0, 0, 0, 1, 1, 1, 33}, {1, 7, 0, 2, 0, 1, 1, 0, 1, 25},  {16, 9, 0, 1, 0, 0, 1, 0, 0, 25},
+        {15, 7, 0, 2, 0, 0, 1, 0, 0, 7},  {15, 8, 0, 2, 0, 0, 1, 0, 1, 7},  {15, 9, 0, 2, 0, 0, 1, 0, 0, 7},
+        {15, 0, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 1, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 2, 0, 2, 0, 0, 1, 0, 0, 2},
+        {15, 3, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 4, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 5, 0, 2, 0, 0, 1, 0, 0, 2},
+        {15, 6, 0, 2, 0, 0, 1, 0, 0, 2}};   // the one Chase row has 20 bulbs: every fourth lit
+    for (const auto& r : rows) {
+        settings.BulbType = r.type, settings.Color = r.color, settings.Mode = r.mode, settings.Rate = r.rate;
+        settings.BurnedOut = r.burnedOut, settings.Broken = r.broken, settings.Power = r.power;
+        settings.MissingBulbs = r.missing, settings.NotSoMany = r.notSoMany, lightString.bulbCount = r.count;
+        for (unsigned seed = 1; seed <= 6; ++seed) {
+            std::srand(seed);
+            const DWORD before = GetTickCount(), after = (LoadBulbSet(), GetTickCount());
+            std::srand(seed);
+            const LONG type = r.type < 0 ? std::rand() % 19 : r.type, c = r.color, pepper = type == kBulbTypeHotPeppers;
+            ASSERT_EQ(effectiveBulbType, type) << "row " << &r - rows << ", seed " << seed;
+            for (LONG i = 0, previous = 0, even = 1; i < r.count; ++i, even = !even) {
+                Bulb w{kBulbSize * i, 0, 0, 0, 0, 0, 0, 0, {}};
+                w.color = c == 7 ? (pepper ? even * 2 : even + 2) : c == 8 ? (i + 1) % (pepper ? 3 : 6)
+                        : c == 9 ? even * 4 + 1 : pepper && c >= 0 ? peppers[c] : c;
+                while (c < 0 && (w.color = std::rand() % 7) == previous) continue;
+                while (pepper && w.color >= 3) w.color -= 2;
+                previous = w.color;
+                const DWORD delay = base[r.rate] + std::rand() % span[r.rate], tick = B(i).nextToggleTick;
+                w.flashes = r.mode == 1 || (r.mode == 5 && std::rand() % 51 < 15);
+                w.lit = r.mode == 0 || (r.mode == 3 && i % 4 == 0) || (r.mode == 4 && !even);
+                w.lit = w.flashes ? std::rand() & 1 : w.lit || r.mode == 5;
+                w.canLight = !(r.burnedOut && std::rand() % 101 < 20) && r.power;
+                w.broken = r.broken && std::rand() % 101 < 16;
+                const Bulb &b = B(i), &source = B(r.notSoMany ? i / 2 : i);
+                SCOPED_TRACE(testing::Message() << "row " << &r - rows << ", seed " << seed << ", bulb " << i);
+                EXPECT_EQ(std::tie(b.x, b.y, b.color, b.lit, b.flashes, b.canLight, b.broken),
+                          std::tie(w.x, w.y, w.color, w.lit, w.flashes, w.canLight, w.broken));
+                EXPECT_TRUE(tick - before >= delay && tick - after <= delay) << tick - before;
+                for (int s = 0; s < 2; ++s) {   // named after the source bulb, then perhaps missing or empty
+                    std::string name = Name(type, source.canLight * s, source.color, source.broken);
+                    if (r.missing && std::rand() % 101 < 20) name = kMissingIconName;
+                    if (r.notSoMany && !even) name = kNoLightIconName;
+                    EXPECT_TRUE(b.icon[s] && b.icon[s] == CachedBulbIcon(name.c_str())) << name;
+                }
             }
         }
-        EXPECT_GT(faults, 0);
-        EXPECT_LT(faults, c.power ? 60 : 81);
     }
-    EXPECT_EQ(Name(0, 1, kRed, true), "Light22");
-    EXPECT_EQ(Name(1, 1, kRed, true), "Light62");
 }
 
-TEST_F(Catalogue, FewerLightsHalveTheStringAndTakeColoursFromTheSourceBulb) {
-    lightString.bulbCount = 12;
-    settings.NotSoMany = settings.BurnedOut = settings.Broken = 1;
-    std::srand(21);
-    Load(0, kSchemeRedGreen);
-    for (LONG i = 0; i < 12; ++i) {
-        const Bulb& source = B(i / 2);
-        const std::string off = Name(0, 0, source.color, source.broken);
-        const std::string on = Name(0, source.canLight, source.color, source.broken);
-        EXPECT_TRUE(i % 2 ? ShowsIcons(B(i), kNoLightIconName, kNoLightIconName)
-                          : ShowsIcons(B(i), off.c_str(), on.c_str())) << i;
-        EXPECT_EQ(source.color, (i / 2) % 2 ? kRed : kGreen) << i;   // the visible ones alternate
-    }
+// One handle per name; a reload keeps the icons the new set shares and destroys the others (leaked,
+// they once ran out the handle tables); shut-down lets go of them all.
+TEST_F(LightsTest, ReloadsKeepSharedIconsAndReleaseTheRest) {
+    auto alive = [](HICON icon) {   // GetIconInfo fails once the icon is destroyed
+        ICONINFO info{};
+        return GetIconInfo(icon, &info) && DeleteObject(info.hbmMask) | DeleteObject(info.hbmColor);
+    };
+    LoadBulbSet();
+    const HICON off = B(0).icon[0], on = B(0).icon[1];
+    EXPECT_TRUE(B(19).icon[0] == off && CachedBulbIcon("LIGHT02") == off && CachedBulbIconCount() == 2);
+    LoadBulbSet();
+    EXPECT_TRUE(B(0).icon[1] == on && alive(on));
+    settings.BulbType = 5, LoadBulbSet();
+    EXPECT_TRUE(!alive(off) && !alive(on) && alive(B(0).icon[1]) && CachedBulbIconCount() == 2);
+    const HICON last = B(0).icon[1];
+    ReleaseLightString();
+    EXPECT_FALSE(alive(last) || iconsLoaded || CachedBulbIconCount());
 }
