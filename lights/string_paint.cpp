@@ -28,13 +28,18 @@ enum class Backdrop { Kept, Fresh, Missing };
 Backdrop PrepareBackdrop(HDC dc, StringBackdrop& backdrop, int width, int height) {
     if (backdrop.background.bits && backdrop.background.width == width && backdrop.background.height == height)
         return Backdrop::Kept;
+    // New copies keep whose window and which icon set they serve; only their pixels are new.
     const HWND window = backdrop.window;
-    ReleaseBackdrop(backdrop);
-    backdrop.window = window;
-    if (!backdrop.background.Create(dc, width, height) || !backdrop.shown.Create(dc, width, height) ||
-        !backdrop.other.Create(dc, width, height) || !backdrop.seen.Create(dc, width, height)) {
+    const int iconSet = backdrop.iconSet;
+    auto startAfresh = [&] {
         ReleaseBackdrop(backdrop);
         backdrop.window = window;
+        backdrop.iconSet = iconSet;
+    };
+    startAfresh();
+    if (!backdrop.background.Create(dc, width, height) || !backdrop.shown.Create(dc, width, height) ||
+        !backdrop.other.Create(dc, width, height) || !backdrop.seen.Create(dc, width, height)) {
+        startAfresh();
         return Backdrop::Missing;
     }
     // A window of fewer colours (16 or 256 on many Windows 95 screens) gives back other
