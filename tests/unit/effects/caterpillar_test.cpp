@@ -35,7 +35,7 @@ TEST(Caterpillar, SetUpAsDrawnBelowTheStringAndTurnsNeverStraightBack) {
     for (const Caterpillar& c : caterpillars) {
         int d = turns(4);
         while (d == 3) d = turns(4);
-        EXPECT_TRUE(c.heading == d && c.dx == kSteps[d].x && c.dy == kSteps[d].y && c.framesToTurn == 8 + turns(13)) << d;
+        EXPECT_TRUE(c.heading == d && c.dx == kSteps[d].x && c.dy == kSteps[d].y && c.framesToTurn == 8 + turns(13));
     }
     ASSERT_EQ(Draws(4)(4), 3);
     EXPECT_TRUE(RandomMod(0) == 0 && RandomMod(-8) == 0) << "a window too small for them makes no fault";
@@ -45,11 +45,12 @@ TEST(Caterpillar, AHeadPastABoundComesInOnTheFarSideAndTheBodyFollows) {
     Canvas canvas;
     CaterpillarReset();
     CaterpillarFrame(canvas.hwnd);
-    const int L = 10, T = 42, R = canvas.w - 10, B = canvas.h - 10;   // the screen less 10, and the bulbs' 32 rows
+    // Past each bound, and onto each; the bounds are the screen less 10 all round and the bulbs' 32 rows.
+    const int L = 10, T = 42, R = canvas.w - 10, B = canvas.h - 10;
     const struct { int heading; POINT head, next; } rows[] = {
         {0, {R - 3, 400}, {L, 400}}, {2, {L + 3, 400}, {R, 400}}, {1, {500, B - 3}, {500, T}},
-        {3, {500, T + 2}, {500, B}}, {0, {R - 8, 400}, {R, 400}}, {2, {L + 8, 400}, {L, 400}}, {1, {500, B - 8}, {500, B}},
-        {3, {500, T + 8}, {500, T}},   // onto a bound but not past it
+        {3, {500, T + 2}, {500, B}}, {0, {R - 8, 400}, {R, 400}}, {2, {L + 8, 400}, {L, 400}},
+        {1, {500, B - 8}, {500, B}}, {3, {500, T + 8}, {500, T}},
     };
     for (const auto& row : rows) {
         canvas.Fill(0xFFFFFF);
@@ -62,7 +63,9 @@ TEST(Caterpillar, AHeadPastABoundComesInOnTheFarSideAndTheBodyFollows) {
         const POINT* s = caterpillars[0].segments;
         const Snapshot shot(canvas.hwnd);   // the top pixel of each ring of radius 4; the tail's old ring is erased
         EXPECT_TRUE(s[0].x == row.next.x && s[0].y == row.next.y && s[1].x == row.head.x && s[1].y == row.head.y &&
-                    shot.At(row.next.x, row.next.y - 4) == kSchemes[2][0] && shot.At(row.head.x, row.head.y - 4) == kSchemes[2][1] &&
-                    shot.At(row.head.x - 56 * step.x, row.head.y - 56 * step.y - 4) == 0) << row.heading << ": " << s[0].x << "," << s[0].y;
+                    shot.At(row.next.x, row.next.y - 4) == kSchemes[2][0] &&
+                    shot.At(row.head.x, row.head.y - 4) == kSchemes[2][1] &&
+                    shot.At(row.head.x - 56 * step.x, row.head.y - 56 * step.y - 4) == 0)
+            << row.heading << ": " << s[0].x << "," << s[0].y;
     }
 }

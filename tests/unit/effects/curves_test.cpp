@@ -9,12 +9,14 @@ TEST(Curves, SetUpAsDrawnAfterAReseedCurveZeroIsBlueAndControlPointsTurnOncePast
     Canvas canvas;
     const unsigned seed = ClockSeeded([&] { CurvesReset(), CurvesFrame(canvas.hwnd); });
     const int right = canvas.w - 10, bottom = canvas.h - 10;
-    EXPECT_TRUE(curveBounds.left == 0 && curveBounds.top == 0 && curveBounds.right == right && curveBounds.bottom == bottom);
+    EXPECT_TRUE(curveBounds.left == 0 && curveBounds.top == 0 && curveBounds.right == right &&
+                curveBounds.bottom == bottom);
     Draws r(seed);
     ASSERT_EQ(curveCount, 1 + r(5));
     for (const Curve* c = curves; c < curves + curveCount; ++c) {
         const POINT a = {r(right + 1), r(bottom + 1)}, b = {r(right + 1), r(bottom + 1)};
-        EXPECT_TRUE(c->a.x == a.x && c->a.y == a.y && c->b.x == b.x && c->b.y == b.y && c->colour == kColours[c - curves]);
+        EXPECT_TRUE(c->a.x == a.x && c->a.y == a.y && c->b.x == b.x && c->b.y == b.y &&
+                    c->colour == kColours[c - curves]);
         for (const ControlPoint* p : {&c->c1, &c->c2}) {   // moved once
             int at[2] = {r(right + 1), r(bottom + 1)}, v[2];
             for (int& vi : v) vi = 4 + r(6), vi = r(101) < 50 ? -vi : vi;
@@ -29,7 +31,8 @@ TEST(Curves, SetUpAsDrawnAfterAReseedCurveZeroIsBlueAndControlPointsTurnOncePast
     CurvesFrame(canvas.hwnd);
     const Snapshot shot(canvas.hwnd);
     EXPECT_TRUE(shot.Count(kColours[0]) == shot.Count(CLR_INVALID) && shot.Count(kColours[0], 300, 301) > 390);
-    for (int x : {200, 600}) EXPECT_TRUE(shot.At(x, 297) == kColours[0] && shot.At(x, 296) == 0 && shot.At(x, 298) == 0) << x;
+    for (int x : {200, 600})
+        EXPECT_TRUE(shot.At(x, 297) == kColours[0] && shot.At(x, 296) == 0 && shot.At(x, 298) == 0) << x;
     curves[0].c1.vy = curves[0].c2.vy = 60;   // bulging further each frame: the last picture is erased first
     for (int frame = 0; frame < 3; ++frame) CurvesFrame(canvas.hwnd);
     EXPECT_LT(Snapshot(canvas.hwnd).Count(kColours[0]), shot.Count(kColours[0]) * 3 / 2);
@@ -43,6 +46,6 @@ TEST(Curves, SetUpAsDrawnAfterAReseedCurveZeroIsBlueAndControlPointsTurnOncePast
         curves[0].c1 = curves[0].c2 = ControlPoint{x0 + row.d, y0 + row.d, row.v, row.v};
         CurvesFrame(canvas.hwnd);
         for (const ControlPoint& p : {curves[0].c1, curves[0].c2})
-            EXPECT_TRUE(p.x == x0 + row.d2 && p.y == y0 + row.d2 && p.vx == row.v2 && p.vy == row.v2) << row.high << row.d;
+            EXPECT_TRUE(p.x == x0 + row.d2 && p.y == y0 + row.d2 && p.vx == row.v2 && p.vy == row.v2) << row.d;
     }
 }

@@ -27,7 +27,8 @@ struct Snapshot {
     // Pixels of `colour` in rows top..bottom-1 (all by default); CLR_INVALID counts those not black.
     int Count(COLORREF colour, int top = 0, int bottom = 1 << 16) const {
         int n = 0;
-        for (int i = top * w; i < w * h && i < bottom * w; ++i) n += colour == CLR_INVALID ? pixels[i] != 0 : pixels[i] == colour;
+        for (int i = top * w; i < w * h && i < bottom * w; ++i)
+            n += colour == CLR_INVALID ? pixels[i] != 0 : pixels[i] == colour;
         return n;
     }
     int w = 0, h = 0;
@@ -45,8 +46,8 @@ struct Canvas {
         ReleaseDC(hwnd, dc);
     }
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    const HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, 0, 0,
-                                      w, h, nullptr, nullptr, nullptr, nullptr);
+    const HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "Static", "", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, 0, 0, w, h,
+                                      nullptr, nullptr, nullptr, nullptr);
 };
 
 // The program's generator replayed from a seed: r(n) is one "random mod n", r.coin() one coin.

@@ -11,8 +11,9 @@ namespace {
 
 // Bright and dim colours of the fireworks' schemes 1..7 (blue, yellow, green, red, magenta, cyan, white)
 // and of the three kinds of spark (yellow, white, red).
-constexpr COLORREF kSchemes[7][2] = {{0xFF0000, 0x7F0000}, {0x00FFFF, 0x007F7F}, {0x00FF00, 0x007F00}, {0x0000FF, 0x00007F},
-                                     {0xFF00FF, 0xFF00FF}, {0xFFFF00, 0x7F7F00}, {0xFFFFFF, 0xC0C0C0}};
+constexpr COLORREF kSchemes[7][2] = {{0xFF0000, 0x7F0000}, {0x00FFFF, 0x007F7F}, {0x00FF00, 0x007F00},
+                                     {0x0000FF, 0x00007F}, {0xFF00FF, 0xFF00FF}, {0xFFFF00, 0x7F7F00},
+                                     {0xFFFFFF, 0xC0C0C0}};
 constexpr COLORREF kKinds[3][2] = {{0x00FFFF, 0x007F7F}, {0xFFFFFF, 0xC0C0C0}, {0x0000FF, 0x00007F}};
 
 // Expects burst i as LaunchBurst draws it at (x, y) in `scheme`, `steps` frames on (0 or 1).
@@ -22,7 +23,8 @@ void ExpectLaunched(int i, Draws& r, int x, int y, int scheme, int steps) {
     for (const Particle* p = b.particles; p < b.particles + b.count; ++p) {
         const int size = r(2), vx = r(11) - 5, vy = r(11) - 5, life = 10 + r(21);
         EXPECT_TRUE(p->x == x + steps * vx && p->y == y + steps * vy && p->size == size && p->life == life - steps &&
-                    p->bright == kSchemes[scheme - 1][0] && p->dim == kSchemes[scheme - 1][1]) << i << "/" << p - b.particles;
+                    p->bright == kSchemes[scheme - 1][0] && p->dim == kSchemes[scheme - 1][1])
+            << i << "/" << p - b.particles;
         EXPECT_TRUE(steps || (p->vx == vx && p->vy == vy && p->fall == 0));
     }
 }
@@ -69,7 +71,8 @@ TEST(FireworksAndSparks, FlightUnderGravityAndDampingAndTheColourByLife) {
     Quiet(canvas, 1);   // from (500, 300) at (100, -50) pixels a frame; the particle and the spark stay white
     bursts[0].particles[0] = Particle{0xFFFFFF, 0xFFFFFF, 500, 300, 100, -50, 0, 40, 0};
     sparks[0] = Spark{1, 500, 300, 100, -50, 40, 1, 0};
-    const POINT flight[8] = {{600, 250}, {696, 202}, {788, 156}, {876, 113}, {960, 73}, {1041, 36}, {1119, 1}, {1194, -31}};
+    const POINT flight[] = {{600, 250}, {696, 202}, {788, 156}, {876, 113},
+                            {960, 73},  {1041, 36}, {1119, 1},  {1194, -31}};
     for (const POINT& at : flight) {
         FireworksFrame(canvas.hwnd), SparksFrame(canvas.hwnd);
         const Particle& p = bursts[0].particles[0];
@@ -77,22 +80,25 @@ TEST(FireworksAndSparks, FlightUnderGravityAndDampingAndTheColourByLife) {
         ASSERT_TRUE(p.x == at.x && p.y == at.y && sparks[0].x == at.x && sparks[0].y == at.y) << &at - flight;
         EXPECT_EQ(shot.Count(CLR_INVALID), shot.At(at.x, at.y) == 0xFFFFFF) << "no trails";
     }
-    // Standing still, by the life before the frame: bright above 10, dim from 7, grey from 3, then black
-    // (at 1: gone). Particles in row 300, sparks of each kind in rows 320 to 360; each first erases its last picture.
+    // Standing still, by the life before the frame: bright above 10, dim from 7, grey from 3, then black (at 1:
+    // gone). Particles in row 300, sparks of each kind in rows 320 to 360; each first erases its last picture.
     const int lives[] = {12, 11, 8, 7, 4, 3, 1}, shades[] = {0, 1, 1, 2, 2, 3, 3};
     canvas.Fill(0xFFFFFF);
     Quiet(canvas, 7);
     for (int k = 0; k < 7; ++k) {
         bursts[0].particles[k] = Particle{kSchemes[3][0], kSchemes[3][1], 100 + 20 * k, 300, 0, 0, 0, lives[k], 0};
-        for (int kind = 0; kind < 3; ++kind) sparks[kind * 7 + k] = Spark{1, 100 + 20 * k, 320 + 20 * kind, 0, 0, lives[k], kind, 0};
+        for (int kind = 0; kind < 3; ++kind)
+            sparks[kind * 7 + k] = Spark{1, 100 + 20 * k, 320 + 20 * kind, 0, 0, lives[k], kind, 0};
     }
     FireworksFrame(canvas.hwnd), SparksFrame(canvas.hwnd);
     const Snapshot shot(canvas.hwnd);
     for (int k = 0; k < 7; ++k)
         for (int kind = -1; kind < 3; ++kind) {
             const COLORREF* pair = kind < 0 ? kSchemes[3] : kKinds[kind];
-            EXPECT_EQ(shot.At(100 + 20 * k, 320 + 20 * kind), shades[k] < 2 ? pair[shades[k]] : shades[k] == 2 ? 0x7F7F7F : 0) << kind << " " << lives[k];
+            const COLORREF want = shades[k] < 2 ? pair[shades[k]] : shades[k] == 2 ? 0x7F7F7F : 0;
+            EXPECT_EQ(shot.At(100 + 20 * k, 320 + 20 * kind), want) << kind << " " << lives[k];
         }
+    EXPECT_TRUE(sparks[6].x == emitterX && sparks[6].y == emitterY) << "a spark at the end of its life frees its slot";
 }
 
 TEST(Sparks, EmittedAsDrawnFromAWanderingEmitterOnTheScreenAndSkitteringOnceOnTheFloor) {
@@ -101,14 +107,20 @@ TEST(Sparks, EmittedAsDrawnFromAWanderingEmitterOnTheScreenAndSkitteringOnceOnTh
     Draws r(seed);
     const int x = canvas.w / 2 + r(7) - 3, y = canvas.h / 2 + r(7) - 3, floor = canvas.h - 1;
     EXPECT_TRUE(emitterX == x && emitterY == y && sparkMaxX == canvas.w && sparkFloorY == floor);
-    auto speed = [&r] {   // 3..8, negative when 1..10 comes below 5
-        const float v = static_cast<float>(3 + r(6));
-        return 1 + r(10) < 5 ? -v : v;
+    for (int i = 0; i < kSparkCount; ++i)   // three in the first free slots, at the emitter; no other alive
+        EXPECT_TRUE(i < 3 ? sparks[i].active && sparks[i].x == x && sparks[i].y == y : !sparks[i].active) << i;
+    for (Spark& s : sparks) s.active = 0;
+    std::srand(8);   // every slot taken in turn as drawn; one more finds none free
+    for (int i = 0; i <= kSparkCount; ++i) EmitSpark(30, 40);
+    Draws emitted(8);
+    auto speed = [&emitted] {   // 3..8, negative when 1..10 comes below 5
+        const float v = static_cast<float>(3 + emitted(6));
+        return 1 + emitted(10) < 5 ? -v : v;
     };
-    for (int i = 0; i < kSparkCount; ++i) {   // three in the first free slots, no other alive
-        Spark s{i < 3, x, y, 0, 0, 0, 0, 0};
-        if (i < 3) s.vx = speed(), s.vy = speed(), s.life = 32 + r(17), s.kind = r(3);
-        EXPECT_EQ(std::memcmp(&sparks[i], &s, i < 3 ? sizeof s : sizeof s.active), 0) << i;
+    for (const Spark& s : sparks) {
+        Spark e{1, 30, 40, speed(), 0, 0, 0, 0};
+        e.vy = speed(), e.life = 32 + emitted(17), e.kind = emitted(3);
+        ASSERT_EQ(std::memcmp(&s, &e, sizeof e), 0) << &s - sparks;
     }
     std::srand(1);
     for (POINT corner : {POINT{0, 0}, POINT{canvas.w, 0}, POINT{0, floor}, POINT{canvas.w, floor}}) {
@@ -117,7 +129,8 @@ TEST(Sparks, EmittedAsDrawnFromAWanderingEmitterOnTheScreenAndSkitteringOnceOnTh
             const int wasX = emitterX, wasY = emitterY;
             SparksFrame(canvas.hwnd);
             ASSERT_TRUE(emitterX >= 0 && emitterX <= canvas.w && emitterY >= 0 && emitterY <= floor &&
-                        std::abs(emitterX - wasX) <= 3 && std::abs(emitterY - wasY) <= 3) << emitterX << "," << emitterY;
+                        std::abs(emitterX - wasX) <= 3 && std::abs(emitterY - wasY) <= 3)
+                << emitterX << "," << emitterY;
         }
     }
     // From x 500 and a row near the floor, with a velocity and fall, after some frames it lies still at x.
@@ -125,7 +138,7 @@ TEST(Sparks, EmittedAsDrawnFromAWanderingEmitterOnTheScreenAndSkitteringOnceOnTh
     const struct { int dy; float vx, vy, fall; int frames, x; } rows[] = {
         {-1, -1, 2, 0, 1, 499 + skitter}, {0, 1, 0, 0, 1, 501 + skitter},   // moving down; moving right
         {0, -1, 0, 0, 1, 499}, {0, 0, 0, 0, 1, 500},                        // moving left; lying still
-        {-1, -1, -0.5f, 5, 2, 498},   // gravity takes it below the floor; put back next frame, left and up: no skitter
+        {-1, -1, -0.5f, 5, 2, 498},   // gravity takes it below the floor; back on it next frame, moving left and up
     };
     for (const auto& row : rows) {
         Quiet(canvas, 0);
@@ -133,6 +146,6 @@ TEST(Sparks, EmittedAsDrawnFromAWanderingEmitterOnTheScreenAndSkitteringOnceOnTh
         std::srand(1);
         for (int f = 0; f < row.frames; ++f) SparksFrame(canvas.hwnd);
         const Spark& s = sparks[0];
-        EXPECT_TRUE(s.x == row.x && s.y == floor && s.vx == 0 && s.vy == 0 && s.fall == 0) << &row - rows << ": " << s.x << "," << s.y;
+        EXPECT_TRUE(s.x == row.x && s.y == floor && s.vx == 0 && s.vy == 0 && s.fall == 0) << &row - rows;
     }
 }
