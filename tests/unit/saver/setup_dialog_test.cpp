@@ -18,7 +18,8 @@ std::vector<std::string> boxes;   // "caption|text" of each message box answered
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), [](HWND box, LPARAM) -> BOOL {
         char text[128] = "", caption[64] = "";
-        if (!GetWindow(box, GW_OWNER) || !IsWindowVisible(box) || !GetDlgItemTextA(box, 0xFFFF, text, sizeof text)) return TRUE;
+        if (!GetWindow(box, GW_OWNER) || !IsWindowVisible(box) || !GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
+            return TRUE;   // not a message box: those have an owner and their text in static 0xFFFF
         GetWindowTextA(box, caption, sizeof caption);
         boxes.push_back(std::string(caption) + "|" + text);
         EndDialog(box, IDOK);
@@ -63,15 +64,17 @@ TEST(SetupDialog, ShowsTheSettingsAndStoresThemOnlyOnOkWithADelayOf1To60) {
         SendMessageA(dialog, WM_COMMAND, row.end, (LPARAM)GetDlgItem(dialog, row.end));
         KillTimer(nullptr, timer);
         const bool stored = row.minutes != 0, refused = !stored && row.end == IDOK;
-        EXPECT_EQ(boxes, std::vector<std::string>(refused, "Lumenkin v2.1|Timeout must be between 1 and 60 minutes.")) << row.typed;
+        const std::string box = "Lumenkin v2.1|Timeout must be between 1 and 60 minutes.";
+        EXPECT_EQ(boxes, std::vector<std::string>(refused, box)) << row.typed;
         EXPECT_TRUE(settings.SSDelay == (stored ? row.minutes : 5) && IsWindowVisible(dialog) == refused) << row.typed;
         for (const auto& check : checks) EXPECT_EQ(*check.setting, (&check == &checks[row.on]) != stored) << row.typed;
         EXPECT_STREQ(settings.SSMsg, stored ? "Happy Holidays to all of you, a" : "Merry") << "cut to 31 characters";
         EXPECT_EQ(saverSetupTips.tooltip == nullptr, !refused) << "the tips go with the dialog";
         if (refused) {   // it stays as it was left, and its tips ask it for their texts
-            EXPECT_TRUE(GetFocus() == GetDlgItem(dialog, IDC_SSSETUP_DELAY) && Text(dialog, IDC_SSSETUP_DELAY) == row.typed);
+            EXPECT_TRUE(GetFocus() == GetDlgItem(dialog, IDC_SSSETUP_DELAY) &&
+                        Text(dialog, IDC_SSSETUP_DELAY) == row.typed);
             NMTTDISPINFOA request{};
-            request.hdr = {saverSetupTips.tooltip, reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, IDC_SSSETUP_DELAY)), TTN_NEEDTEXTA};
+            request.hdr = {saverSetupTips.tooltip, UINT_PTR(GetDlgItem(dialog, IDC_SSSETUP_DELAY)), TTN_NEEDTEXTA};
             SendMessageA(dialog, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
             EXPECT_STREQ(request.lpszText, "Set timeout");
         }
