@@ -101,14 +101,7 @@ TEST_F(SaverWindowTest, OneWindowAtATimeAndStopPutsTheDesktopAndStringBack) {
 TEST_F(SaverWindowTest, WhatEndsItAndWhatItAnswers) {
     // With SSMouseMove, SSMouseClick and IgnoreWinSS: whether it ends, and what the window answers. The pointer
     // stands at (5, 8) at the start; it may rest from -5 to 14 across and from -2 to 17 down.
-    const struct {
-        UINT message;
-        WPARAM wParam;
-        int x, y;
-        LONG move, click, ignore;
-        bool ends;
-        LRESULT answer;
-    } rows[] = {
+    const struct { UINT message; WPARAM wParam; int x, y, move, click, ignore; bool ends; LRESULT answer; } rows[] = {
         {WM_KEYDOWN, 'A', 0, 0, 0, 0, 0, true, 1},     {WM_KEYUP, 'A', 0, 0, 0, 0, 0, true, 1},
         {WM_CHAR, 'a', 0, 0, 1, 1, 1, false, 0},       {WM_LBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1},
         {WM_RBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1}, {WM_MBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1},
