@@ -12,7 +12,7 @@ constexpr COLORREF kSchemes[3][2] = {{0x00FFFF, 0xFF00FF}, {0x007F00, 0x00FF00},
 
 }  // namespace
 
-TEST(Caterpillar, SetUpAsDrawnBelowTheStringAndTurnsNeverStraightBack) {
+TEST(Caterpillar, SetUpAsDrawnBelowTheStringTurnsNeverStraightBackAndComesInOnTheFarSide) {
     Canvas canvas;
     std::srand(7);
     CaterpillarReset();
@@ -39,13 +39,8 @@ TEST(Caterpillar, SetUpAsDrawnBelowTheStringAndTurnsNeverStraightBack) {
     }
     ASSERT_EQ(Draws(4)(4), 3);
     EXPECT_TRUE(RandomMod(0) == 0 && RandomMod(-8) == 0) << "a window too small for them makes no fault";
-}
-
-TEST(Caterpillar, AHeadPastABoundComesInOnTheFarSideAndTheBodyFollows) {
-    Canvas canvas;
-    CaterpillarReset();
-    CaterpillarFrame(canvas.hwnd);
-    // Past each bound, and onto each; the bounds are the screen less 10 all round and the bulbs' 32 rows.
+    // A head past a bound comes in at the far one, the body following; one onto a bound stays. The bounds are the
+    // screen less 10 all round and the bulbs' 32 rows.
     const int L = 10, T = 42, R = canvas.w - 10, B = canvas.h - 10;
     const struct { int heading; POINT head, next; } rows[] = {
         {0, {R - 3, 400}, {L, 400}}, {2, {L + 3, 400}, {R, 400}}, {1, {500, B - 3}, {500, T}},

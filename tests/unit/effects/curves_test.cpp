@@ -1,29 +1,19 @@
-// Curves!: the curves as set up, their colours, and control points turning round past a bound.
+// Curves!: their colours and bounds, curve 0 drawn alone, and control points turning round past a bound.
 #include <gtest/gtest.h>
 
 #include "effect_canvas.h"
 #include "saver/effects/curves.h"
 
-TEST(Curves, SetUpAsDrawnAfterAReseedCurveZeroIsBlueAndControlPointsTurnOncePastABound) {
+TEST(Curves, BlueFirstAloneAllBlueAndControlPointsTurnOncePastABound) {
     constexpr COLORREF kColours[kMaxCurves] = {0xFF0000, 0x00FFFF, 0x0000FF, 0x00FF00, 0xFF00FF};   // blue first
     Canvas canvas;
-    const unsigned seed = ClockSeeded([&] { CurvesReset(), CurvesFrame(canvas.hwnd); });
+    CurvesReset();
+    CurvesFrame(canvas.hwnd);
     const int right = canvas.w - 10, bottom = canvas.h - 10;
-    EXPECT_TRUE(curveBounds.left == 0 && curveBounds.top == 0 && curveBounds.right == right &&
-                curveBounds.bottom == bottom);
-    Draws r(seed);
-    ASSERT_EQ(curveCount, 1 + r(5));
-    for (const Curve* c = curves; c < curves + curveCount; ++c) {
-        const POINT a = {r(right + 1), r(bottom + 1)}, b = {r(right + 1), r(bottom + 1)};
-        EXPECT_TRUE(c->a.x == a.x && c->a.y == a.y && c->b.x == b.x && c->b.y == b.y &&
-                    c->colour == kColours[c - curves]);
-        for (const ControlPoint* p : {&c->c1, &c->c2}) {   // moved once
-            int at[2] = {r(right + 1), r(bottom + 1)}, v[2];
-            for (int& vi : v) vi = 4 + r(6), vi = r(101) < 50 ? -vi : vi;
-            EXPECT_TRUE(p->x == at[0] + v[0] && p->y == at[1] + v[1] && std::abs(p->vx) == std::abs(v[0]) &&
-                        std::abs(p->vy) == std::abs(v[1])) << c - curves;
-        }
-    }
+    EXPECT_TRUE(curveCount >= 1 && curveCount <= kMaxCurves && curveBounds.left == 0 && curveBounds.top == 0 &&
+                curveBounds.right == right && curveBounds.bottom == bottom);
+    for (int i = 0; i < kMaxCurves; ++i)
+        EXPECT_TRUE(CurveColour(i) == kColours[i] && (i >= curveCount || curves[i].colour == kColours[i])) << i;
     // Drawn alone, curve 0 is all blue: the line, and a ring of radius 3 around each end, not filled.
     curveCount = 1;
     curves[0] = Curve{{200, 300}, {600, 300}, {300, 300, 0, 0}, {500, 300, 0, 0}, curves[0].colour};

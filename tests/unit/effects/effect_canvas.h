@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 // A window's client pixels as COLORREF values.
@@ -56,13 +55,3 @@ struct Draws {
     int operator()(int n) { return std::rand() % n; }
     int coin() { return std::rand() & 1; }
 };
-
-// Runs `run`, which reseeds the generator from the clock, until the second stayed the same
-// throughout; returns the seed it took.
-template <typename F>
-unsigned ClockSeeded(F run) {
-    for (std::time_t before = 0;; run()) {
-        if (before == std::time(nullptr)) return static_cast<unsigned>(before);
-        before = std::time(nullptr);
-    }
-}
