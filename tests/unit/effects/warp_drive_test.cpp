@@ -1,35 +1,44 @@
-// Warp Drive: stars stream outward from the centre and are re-seeded.
+// Warp Drive: the stars as seeded, their projection, and the re-seed before a division by zero.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "effect_canvas.h"
 #include "saver/effects/warp_drive.h"
 
-TEST(WarpDrive, StarsOnTheLineOfSightStayOnTheCentrePixel) {
-    constexpr COLORREF kRed = RGB(255, 0, 0);
-    EffectCanvas canvas;
-    WarpReset();
-    for (Star& s : stars) s = Star{0, 0, 275, 1, kRed};
-    stars[0].size = 0;   // one 2 x 2 block: the centre pixel and the three above and left
-    RunFrames(WarpFrame, canvas.hwnd(), 30);
-    const Snapshot shot(canvas.hwnd());
-    EXPECT_EQ(kRed, shot.At(warpCenterX, warpCenterY));
-    EXPECT_EQ(4, shot.CountLit());
-    EXPECT_EQ(4, shot.Count(kRed, {warpCenterX - 1, warpCenterY - 1, warpCenterX + 1, warpCenterY + 1}));
+namespace {
+
+// The star field as seeded from `seed`: offsets negative on a coin's 0, colours silver, red, yellow,
+// green, blue, magenta, cyan and white.
+void ExpectSeeded(unsigned seed) {
+    constexpr COLORREF kColours[8] = {0xC0C0C0, 0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    Draws r(seed);
+    auto offset = [&r](int n) {
+        const int v = r(n);
+        return r.coin() ? v : -v;
+    };
+    for (const Star& s : stars) {
+        const int x = offset(warpCenterX + 1), y = offset(warpCenterY + 1), z = 125 + r(151), size = r.coin();
+        ASSERT_TRUE(s.x == x && s.y == y && s.z == z && s.size == size && s.colour == kColours[r(8)]) << &s - stars;
+    }
 }
 
-TEST(WarpDrive, AStarThatReachesTheViewerIsReseededBeforeItIsProjected) {
-    EffectCanvas canvas;
-    std::srand(2);
+}  // namespace
+
+TEST(WarpDrive, StarsSeededAsDrawnComeSixNearerAFrameProjectedAndAreSeededAgainBeforeDepthZero) {
+    Canvas canvas;
+    std::srand(9);
     WarpReset();
-    stars[5].z = warpSpeed;       // reaches exactly 0 on this frame
-    stars[6].z = warpSpeed - 1;   // would go below 0
-    WarpFrame(canvas.hwnd());
-    for (int i : {5, 6}) EXPECT_TRUE(stars[i].z >= 125 && stars[i].z <= 275) << stars[i].z;
-    RunFrames(WarpFrame, canvas.hwnd(), 60);
-    for (const Star& s : stars) ASSERT_GT(s.z, 0);
-    const int lit = Snapshot(canvas.hwnd()).CountLit();
-    EXPECT_GT(lit, 30);
-    EXPECT_LE(lit, 4 * kStarCount) << "no trails";
+    EXPECT_TRUE(warpSpeed == 6 && warpCenterX == canvas.w / 2 && warpCenterY == canvas.h / 2);
+    ExpectSeeded(9);
+    for (Star& s : stars) s.z = 6;   // depth 0 after this frame: seeded again before it is divided by
+    std::srand(4);
+    WarpFrame(canvas.hwnd);
+    ExpectSeeded(4);
+    const int cx = warpCenterX, cy = warpCenterY;
+    for (Star& s : stars) s = Star{-7, 3, 106, 0, 0xFF0000};   // at (-23, 9) from the centre: 350 x offset / depth
+    canvas.Fill(0);
+    canvas.Fill(0xFF0000, {cx - 24, cy + 8, cx - 22, cy + 10});   // its last picture, 2 x 2 up and left
+    WarpFrame(canvas.hwnd);
+    const Snapshot shot(canvas.hwnd);   // depth 100: at (-24.5, 10.5), truncated toward zero
+    EXPECT_TRUE(stars[0].z == 100 && shot.Count(0xFF0000) == 4 && shot.At(cx - 25, cy + 9) == 0xFF0000 &&
+                shot.At(cx - 24, cy + 10) == 0xFF0000);
 }

@@ -1,69 +1,51 @@
-// The inactivity test: the delay, what counts as activity, and what keeps the saver off.
+// The inactivity test: the delay, what keeps the saver off, and clicks polled when the delay runs out.
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
 #include "saver/saver.h"
-#include "saver_test_util.h"
 
 namespace {
 
-constexpr DWORD kDelay = 5 * 60000;
-
-class SaverDueTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        settings.ScreenSaver = settings.Power = 1;
-        settings.SSDelay = 5;
-        saverRunning = false;
-        savertest::ClearButtonMarks();
+// SaverDue with the last activity `idle` ms ago; asked again when a true answer may come from the tick
+// count moving on meanwhile.
+bool DueAfter(DWORD idle) {
+    for (DWORD now = GetTickCount();; now = GetTickCount()) {
+        lastActivityTick = now - idle;
+        if (!SaverDue()) return false;
+        if (GetTickCount() == now) return true;
     }
-    void TearDown() override { saverRunning = false; }
-    static void ActiveAgo(DWORD ms) { lastActivityTick = GetTickCount() - ms; }
-};
+}
+
+void Click(DWORD down, DWORD up) {   // through the system's input queue
+    INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+    input[0].mi.dwFlags = down, input[1].mi.dwFlags = up;
+    SendInput(up ? 2 : 1, input, sizeof input[0]);
+}
 
 }  // namespace
 
-TEST_F(SaverDueTest, TheDelayAndWhatKeepsTheSaverOff) {
-    ActiveAgo(kDelay - 20000);
-    EXPECT_FALSE(SaverDue());
-    ActiveAgo(kDelay + 1);
-    EXPECT_TRUE(SaverDue());
-    for (LONG* off : {&settings.ScreenSaver, &settings.Power}) {
-        *off = 0;
-        EXPECT_FALSE(SaverDue());
-        *off = 1;
+TEST(SaverDue, TheDelayWhatKeepsTheSaverOffAndClicksSinceThePreviousPoll) {
+    for (int button : {VK_LBUTTON, VK_RBUTTON}) GetAsyncKeyState(button);   // forget earlier clicks
+    const struct { LONG screenSaver, power, delay; DWORD idle; bool running, due; } rows[] = {
+        {1, 1, 5, 300000, false, false}, {1, 1, 5, 300001, false, true}, {1, 1, 5, 280000, false, false},
+        {0, 1, 5, 600000, false, false}, {1, 0, 5, 600000, false, false}, {1, 1, 5, 600000, true, false},
+        {1, 1, 0, 0, false, false},      {1, 1, 0, 1, false, true},
+        {1, 1, 71582, 1000, false, false},   // a delay reaching past the tick count's wrap (up 48 s or more)
+    };
+    for (const auto& row : rows) {
+        settings.ScreenSaver = row.screenSaver, settings.Power = row.power, settings.SSDelay = row.delay;
+        saverRunning = row.running;
+        EXPECT_EQ(DueAfter(row.idle), row.due) << &row - rows;
     }
-    saverRunning = true;
-    EXPECT_FALSE(SaverDue());
-    saverRunning = false;
-    NoteActivity();
-    EXPECT_FALSE(SaverDue());
-    settings.SSDelay = 0;
-    ActiveAgo(1);
-    EXPECT_TRUE(SaverDue()) << "delay 0 starts as soon as the clock moves";
-}
-
-TEST_F(SaverDueTest, OnlyAClickSinceThePreviousPollRestartsTheDelay) {
+    saverRunning = false, settings.SSDelay = 5;
     for (DWORD down : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN}) {
-        ActiveAgo(kDelay + 5000);
-        savertest::RealButton(down);
-        savertest::RealButton(down * 2);   // the matching up event
-        EXPECT_FALSE(SaverDue());
+        Click(down, down * 2);   // a click, whenever it came, restarts the delay once it runs out
+        EXPECT_FALSE(DueAfter(400000));
         EXPECT_LT(GetTickCount() - lastActivityTick, 5000u);
-        ActiveAgo(kDelay + 5000);
-        EXPECT_TRUE(SaverDue()) << "the click was seen once";
+        EXPECT_TRUE(DueAfter(400000)) << "the click was seen once";
     }
-    // A click early in the delay is polled only when the delay runs out.
-    ActiveAgo(1000);
-    savertest::RealButton(MOUSEEVENTF_LEFTDOWN);
-    savertest::RealButton(MOUSEEVENTF_LEFTUP);
-    EXPECT_FALSE(SaverDue());
-    ActiveAgo(kDelay + 5000);
-    EXPECT_FALSE(SaverDue());
-    // A button held down is no activity.
-    ActiveAgo(kDelay + 5000);
-    savertest::RealButton(MOUSEEVENTF_LEFTDOWN);
-    EXPECT_TRUE(SaverDue());
-    savertest::RealButton(MOUSEEVENTF_LEFTUP);
-    savertest::ClearButtonMarks();
+    Click(MOUSEEVENTF_LEFTDOWN, 0);
+    EXPECT_TRUE(DueAfter(400000)) << "a button held down is no activity";
+    Click(MOUSEEVENTF_LEFTUP, 0);
+    GetAsyncKeyState(VK_LBUTTON);
 }

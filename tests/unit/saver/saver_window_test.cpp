@@ -1,180 +1,180 @@
-// The saver window: how it opens and closes, what ends it, and what it paints.
+// The saver window: opening and closing, what ends it, its frame timer, what it paints, and its effect.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
+#include "../effects/effect_canvas.h"
 #include "app/app.h"
 #include "app/settings.h"
 #include "lights/light_string.h"
+#include "saver/effects/falling_snow.h"
+#include "saver/effects/sparks.h"
 #include "saver/effects/warp_drive.h"
 #include "saver/saver.h"
-#include "saver_test_util.h"
-
-using savertest::Capture;
-using savertest::Frames;
+#include "saver/saver_effect_table.h"
+#include "support/test_env.h"
 
 namespace {
-
-constexpr COLORREF kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0), kWhite = RGB(255, 255, 255);
 
 class SaverWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(spine_.ok()); }
-    static HWND Start() {
+    void TearDown() override { StopSaver(); }
+    static HWND Start(LONG type = kSaverTypeBlank, const char* message = "") {
+        settings.SSType = type;
+        std::strcpy(settings.SSMsg, message);
         StartSaver();
         if (saverWindow) UpdateWindow(saverWindow);
         return saverWindow;
     }
-    const LONG w_ = GetSystemMetrics(SM_CXSCREEN), h_ = GetSystemMetrics(SM_CYSCREEN);
-    const RECT title_ = {0, h_ - 40, 200, h_}, middle_ = {0, h_ / 2 - 60, w_, h_ / 2 + 60};
-    const RECT bottom_ = {250, h_ - 120, w_, h_};
-    savertest::SaverSpine spine_;
+    static void Frames(HWND window, int count) {
+        while (count--) SendMessageA(window, WM_TIMER, 2, 0);
+    }
+    static int LitBelowTheString(HWND window) {
+        return Snapshot(window).Count(CLR_INVALID, 36, GetSystemMetrics(SM_CYSCREEN) - 40);
+    }
+    // Compares the window below the string with the title in the bottom-left corner and, with `place`, the
+    // message: red on black, drawn here the way the window should draw them. Leaves the window black.
+    static void ExpectPicture(HWND window, UINT place, const char* what) {
+        const Snapshot shown(window);
+        HDC dc = GetDC(window);
+        RECT r = {0, 0, shown.w, shown.h};
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SetTextColor(dc, 0x0000FF), SetBkMode(dc, TRANSPARENT);
+        HGDIOBJ font = SelectObject(dc, messageFont);
+        DrawTextA(dc, "Lumenkin v2.1", -1, &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
+        SelectObject(dc, bigFont);
+        if (place) DrawTextA(dc, settings.SSMsg, -1, &r, DT_CENTER | DT_SINGLELINE | place);
+        SelectObject(dc, font);
+        const Snapshot expected(window);
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(window, dc);
+        const size_t below = 48 * shown.w;
+        EXPECT_TRUE(std::equal(shown.pixels.begin() + below, shown.pixels.end(), expected.pixels.begin() + below))
+            << what;
+    }
+    testenv::Spine spine_{{"ScreenSaver", "1"}, {"Zoom", "0"}, {"Power", "1"}, {"Music", "0"}};
 };
-
-int SaverWindowsAlive() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) CALLBACK -> BOOL {
-        char cls[32] = "";
-        GetClassNameA(window, cls, sizeof cls);
-        *reinterpret_cast<int*>(found) += lstrcmpA(cls, kSaverClassName) == 0;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-HHOOK refuseHook = nullptr;
 
 LRESULT CALLBACK RefuseSaverWindows(int code, WPARAM wParam, LPARAM lParam) {
     const char* cls = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass : nullptr;
-    if (cls && !IS_INTRESOURCE(cls) && lstrcmpA(cls, kSaverClassName) == 0) return 1;
-    return CallNextHookEx(refuseHook, code, wParam, lParam);
+    if (cls && !IS_INTRESOURCE(cls) && lstrcmpA(cls, "sslkClass") == 0) return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
 
-TEST_F(SaverWindowTest, TheStringAndTitleAreDrawnIntoItAndThePointerVanishes) {
-    // Its place, topmost style, bulbs and message on the screen: see the end-to-end test.
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(DrawingWindow(), window);
-    EXPECT_GT(Capture(window).Count(title_, kRed), 20u) << "the title line";
-    // The cursor shows nothing: AND mask all set, XOR mask all clear.
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR)), &info));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, info.hbmMask);
-    int shown = info.hbmColor != nullptr;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) shown += GetPixel(dc, x, y) != kWhite || GetPixel(dc, x, y + 32) != kBlack;
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(info.hbmMask);
-    EXPECT_EQ(shown, 0);
-}
-
 TEST_F(SaverWindowTest, OneWindowAtATimeAndStopPutsTheDesktopAndStringBack) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "SaverTestUnderneath";
-    RegisterClassA(&wc);
-    HWND under = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 300, 300, 200, 100, nullptr,
-                                 nullptr, nullptr, nullptr);
-    UpdateWindow(under);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     for (int round = 0; round < 2; ++round) {   // the second start finds the class registered
         HWND window = Start();
-        ASSERT_NE(window, nullptr);
         StartSaver();
-        EXPECT_EQ(saverWindow, window);
-        EXPECT_EQ(SaverWindowsAlive(), 1);
+        EXPECT_TRUE(saverRunning && window && saverWindow == window && DrawingWindow() == window &&
+                    FindWindowA("sslkClass", nullptr) == window);
+        RECT place;   // over the whole screen, topmost and black, with a pointer that shows nothing
+        GetWindowRect(window, &place);
+        EXPECT_TRUE(place.left == 0 && place.top == 0 && place.right == w && place.bottom == h &&
+                    GetWindowLongA(window, GWL_STYLE) == LONG(WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS) &&
+                    GetWindowLongA(window, GWL_EXSTYLE) == WS_EX_TOPMOST);
+        EXPECT_EQ(GetClassLongA(window, GCL_STYLE), UINT(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_SAVEBITS));
+        EXPECT_EQ(GetClassLongPtrA(window, GCLP_HCURSOR), ULONG_PTR(LoadCursorA(appInstance, "NullCursor")));
         testenv::Pump(100);
-        EXPECT_EQ(testenv::ScreenPixel(400, 350), kBlack);
+        EXPECT_EQ(testenv::ScreenPixel(400, 350), 0u);
         lastActivityTick = GetTickCount() - 600000;
         StopSaver();
-        EXPECT_TRUE(!saverRunning && !saverWindow && !IsWindow(window) && SaverWindowsAlive() == 0);
+        EXPECT_TRUE(!saverRunning && !saverWindow && !IsWindow(window) && DrawingWindow() != window);
         EXPECT_LT(GetTickCount() - lastActivityTick, 5000u) << "the end counts as activity";
-        EXPECT_NE(DrawingWindow(), window);
         testenv::Pump(100);
         int coloured = 0;
-        for (int x = 0; x < w_; x += 4) coloured += testenv::ScreenPixel(x, 16) != kBlack;
-        EXPECT_GT(coloured, 0) << "the bulbs are back";
-        EXPECT_EQ(testenv::ScreenPixel(400, 350), kWhite);
+        for (int x = 0; x < w; x += 4) coloured += testenv::ScreenPixel(x, 16) != 0;
+        EXPECT_GT(coloured, 0) << "the bulbs are back on the desktop";
         StopSaver();   // a second stop does nothing
     }
-    DestroyWindow(under);
-}
-
-TEST_F(SaverWindowTest, AWindowThatCannotBeMadeLeavesTheSaverOff) {
-    refuseHook = SetWindowsHookExA(WH_CBT, RefuseSaverWindows, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseSaverWindows, nullptr, GetCurrentThreadId());
     lastActivityTick = GetTickCount() - 600000;
     StartSaver();
-    UnhookWindowsHookEx(refuseHook);
-    EXPECT_EQ(saverWindow, nullptr);
-    EXPECT_FALSE(saverRunning) << "else nothing could ever start or end it again";
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(!saverWindow && !saverRunning) << "a window that cannot be made leaves it off, or it could never end";
     EXPECT_LT(GetTickCount() - lastActivityTick, 5000u) << "the next try waits a full delay";
-    EXPECT_NE(Start(), nullptr);
 }
 
-TEST_F(SaverWindowTest, WhatEndsIt) {
-    // Keys always; characters never; clicks only with SSMouseClick; closing the window.
-    const struct { LONG click; UINT message; WPARAM wParam; bool ends; } inputs[] = {
-        {0, WM_CHAR, 'a', false},           {0, WM_KEYDOWN, 'A', true},        {0, WM_KEYUP, 'A', true},
-        {0, WM_LBUTTONDOWN, 0, false},      {0, WM_RBUTTONDOWN, 0, false},     {0, WM_MBUTTONDOWN, 0, false},
-        {1, WM_LBUTTONDOWN, 0, true},       {1, WM_RBUTTONDOWN, 0, true},      {1, WM_MBUTTONDOWN, 0, true},
-        {0, WM_SYSCOMMAND, SC_CLOSE, true},
+TEST_F(SaverWindowTest, WhatEndsItAndWhatItAnswers) {
+    // With SSMouseMove, SSMouseClick and IgnoreWinSS: whether it ends, and what the window answers. The pointer
+    // stands at (5, 8) at the start; it may rest from -5 to 14 across and from -2 to 17 down.
+    const struct { UINT message; WPARAM wParam; int x, y, move, click, ignore; bool ends; LRESULT answer; } rows[] = {
+        {WM_KEYDOWN, 'A', 0, 0, 0, 0, 0, true, 1},     {WM_KEYUP, 'A', 0, 0, 0, 0, 0, true, 1},
+        {WM_CHAR, 'a', 0, 0, 1, 1, 1, false, 0},       {WM_LBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1},
+        {WM_RBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1}, {WM_MBUTTONDOWN, 0, 5, 8, 1, 0, 0, false, 1},
+        {WM_LBUTTONDOWN, 0, 5, 8, 0, 1, 0, true, 1},  {WM_RBUTTONDOWN, 0, 5, 8, 0, 1, 0, true, 1},
+        {WM_MBUTTONDOWN, 0, 5, 8, 0, 1, 0, true, 1},  {WM_MOUSEMOVE, 0, 14, 17, 1, 1, 1, false, 1},
+        {WM_MOUSEMOVE, 0, -5, -2, 1, 1, 1, false, 1}, {WM_MOUSEMOVE, 0, 14, -2, 1, 1, 1, false, 1},
+        {WM_MOUSEMOVE, 0, 15, 8, 1, 0, 0, true, 1},   {WM_MOUSEMOVE, 0, 5, 18, 1, 0, 0, true, 1},
+        {WM_MOUSEMOVE, 0, -6, 8, 1, 0, 0, true, 1},   {WM_MOUSEMOVE, 0, 5, -3, 1, 0, 0, true, 1},
+        {WM_MOUSEMOVE, 0, 300, 200, 0, 1, 1, false, 1},
+        {WM_SYSCOMMAND, SC_CLOSE, 0, 0, 0, 0, 0, true, 0},   // closed another way (Alt+F4): the saver ends as well
+        {WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, 0, 0, 1, false, 1},   // refused, whatever the low four bits
+        {WM_SYSCOMMAND, SC_SCREENSAVE | 3, 0, 0, 0, 0, 1, false, 1},
+        {WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, 1, 1, 0, false, 0},   // passed on to the system
     };
-    settings.SSMouseMove = 0;
-    for (const auto& in : inputs) {
-        settings.SSMouseClick = in.click;
+    for (const auto& row : rows) {
+        settings.SSMouseMove = row.move, settings.SSMouseClick = row.click, settings.IgnoreWinSS = row.ignore;
+        SetCursorPos(5, 8);
         HWND window = Start();
-        ASSERT_NE(window, nullptr);
-        SendMessageA(window, in.message, in.wParam, 1);
-        EXPECT_EQ(!saverRunning && !IsWindow(window), in.ends) << std::hex << in.message << " click " << in.click;
+        EXPECT_EQ(SendMessageA(window, row.message, row.wParam, MAKELPARAM(row.x, row.y)), row.answer) << &row - rows;
+        EXPECT_EQ(!saverRunning && !IsWindow(window), row.ends) << &row - rows;
         StopSaver();
     }
-    // Movement: only beyond the 20 x 20 box around the starting point, and only with SSMouseMove.
-    const struct { LONG move; int dx, dy; bool ends; } moves[] = {
-        {1, 9, 9, false}, {1, -10, -10, false}, {1, 9, -10, false}, {1, 10, 0, true},
-        {1, 0, 10, true}, {1, -11, 0, true},    {1, 0, -11, true},  {0, 300, 200, false},
-    };
-    for (const auto& move : moves) {
-        settings.SSMouseMove = move.move;
-        SetCursorPos(300, 200);
-        ASSERT_NE(Start(), nullptr);
-        SendMessageA(saverWindow, WM_MOUSEMOVE, 0, MAKELPARAM(300 + move.dx, 200 + move.dy));
-        EXPECT_EQ(!saverRunning, move.ends) << move.dx << ", " << move.dy;
-        StopSaver();
-    }
-    // The system's own saver is refused with IgnoreWinSS, whatever the low four bits.
-    settings.IgnoreWinSS = 1;
-    HWND window = Start();
-    for (WPARAM command : {SC_SCREENSAVE, SC_SCREENSAVE | 3}) EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, command, 0), 1);
-    EXPECT_TRUE(saverRunning && IsWindow(window));
 }
 
-TEST_F(SaverWindowTest, FallingSnowPaintsItsMessageAtTheBottomOnlyOnRepaint) {
-    std::strcpy(settings.SSMsg, "HELLO");
-    settings.SSType = kSaverTypeSnow;
+TEST_F(SaverWindowTest, AFrameOnEveryTickOfTimer2Every50ms) {
     HWND window = Start();
-    const savertest::Picture picture = Capture(window);
-    const size_t red = picture.Count(bottom_, kRed);
-    EXPECT_GT(red, 500u) << "painted with the window";
-    EXPECT_EQ(picture.Count(middle_, kRed), 0u);
-    EXPECT_GT(picture.Count(title_, kRed), 20u);
-    HDC dc = GetDC(window);
-    FillRect(dc, &bottom_, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    ReleaseDC(window, dc);
+    // The middle gap of twelve, so a tick that a busy machine delays does not count.
+    std::vector<DWORD> ticks, gaps;
+    for (DWORD start = GetTickCount(); ticks.size() < 13 && GetTickCount() - start < 10000; Sleep(1))
+        for (MSG m; PeekMessageA(&m, window, WM_TIMER, WM_TIMER, PM_REMOVE);)
+            if (m.wParam == 2) ticks.push_back(m.time);
+    ASSERT_GE(ticks.size(), 13u);
+    for (size_t i = 1; i < ticks.size(); ++i) gaps.push_back(ticks[i] - ticks[i - 1]);
+    std::nth_element(gaps.begin(), gaps.begin() + 6, gaps.end());
+    EXPECT_NEAR(gaps[6], 50, 6);
+}
+
+TEST_F(SaverWindowTest, MessageMidScreenOnEveryFrameOrForSnowAtTheBottomWhenPaintedAndTheTitleAlways) {
+    HWND window = Start(kSaverTypeBlank, "HELLO");
+    ExpectPicture(window, 0, "painted");
+    Frames(window, 1);
+    ExpectPicture(window, DT_VCENTER, "a frame");
+    settings.SSMsg[0] = '\0';
+    Frames(window, 1);
+    ExpectPicture(window, 0, "a frame with no message");
+    StopSaver();
+    window = Start(kSaverTypeSnow, "HELLO");
+    ExpectPicture(window, DT_BOTTOM, "snow painted");
     Frames(window, 3);
-    EXPECT_EQ(Capture(window).Count(bottom_, kRed), 0u) << "frames leave it alone";
+    ExpectPicture(window, 0, "snow frames");
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_EQ(Capture(window).Count(bottom_, kRed), red);
+    ExpectPicture(window, DT_BOTTOM, "snow painted again");
 }
 
-TEST_F(SaverWindowTest, FramesStayWithTheEffectItOpenedWithWhenTheTypeChanges) {
-    // SSType may change while the saver runs; frames must not go to an effect never set up.
-    HWND window = Start();   // Blank Screen
-    for (Star& star : stars) star.z = 0;   // a Warp Drive that was never reset
+TEST_F(SaverWindowTest, ItsTypesEffectIsResetOnOpeningAndFramedOnEveryTickEvenWhenTheTypeChanges) {
+    const SaverEffect* effects[] = {&fallingSnowEffect, &warpDriveEffect, &fireworksEffect, &curvesEffect,
+                                    &caterpillarEffect, nullptr,          &sparksEffect};
+    for (LONG type = -1; type <= 7; ++type)
+        EXPECT_EQ(SaverEffectFor(type), type >= 0 && type < 7 ? effects[type] : nullptr) << type;
+    for (Snowflake& f : snowflakes) f.active = 1;
+    sparksReady = true;
+    HWND window = Start(6);
+    EXPECT_TRUE(!sparksReady && snowflakes[0].active) << "only its own effect";
+    Frames(window, 3);
+    EXPECT_GT(LitBelowTheString(window), 0);
+    StopSaver();
+    Start(kSaverTypeSnow);
+    EXPECT_FALSE(snowflakes[0].active);
+    StopSaver();
+    window = Start();   // Blank Screen; a type that changes meanwhile must not reach an effect never set up
+    for (Star& star : stars) star.z = 0;
     settings.SSType = 1;
     Frames(window, 3);
-    EXPECT_EQ(Capture(window).Count(middle_, kBlack), static_cast<size_t>(w_) * 120u);
+    EXPECT_EQ(LitBelowTheString(window), 0);
 }
