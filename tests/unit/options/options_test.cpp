@@ -12,8 +12,7 @@ const std::pair<int, const char*> kBoxes[] = {
     {IDC_OPT_MISSING, "MissingBulbs"}, {IDC_OPT_CHANGE_BULBS, "ChangeLights"}, {IDC_OPT_MORE_LIGHTS, "NotSoMany"}, {IDC_OPT_ZOOM, "Zoom"},
     {IDC_OPT_SOUND, "Sound"}, {IDC_OPT_START_OPTIONS, "StartOptions"}, {IDC_OPT_KEY_LIGHTS, "KeyLights"}, {IDC_OPT_IDLE, "IdleProcess"},
     {IDC_OPT_OWN_WINDOW, "OwnWindow"}, {IDC_OPT_NO_FLICKER, "NoFlicker"}};
-// Four states of the dialog: Mode, Rate, Color, SSType, Power, and box i ticked in state s when bit s of
-// i + 1 is set, so any two boxes differ in some state and each box is seen both ways.
+// Four states of the dialog: Mode, Rate, Color, SSType, Power; box i ticked in state s when bit s of i + 1 is set.
 const int kStates[][5] = {{1, 4, -1, 6, 1}, {5, 0, 9, 0, 0}, {0, 3, 0, 5, 1}, {2, 1, 3, 1, 0}};
 const char *const kKeys[] = {"Mode", "Rate", "Color", "SSType", "Power"}, *const kRateNames[] = {"Very Slow", "Slow", "Medium", "Fast", "Very Fast"};
 bool Ticked(int box, int s) { return (box + 1) >> s & 1; }
@@ -56,7 +55,7 @@ TEST_F(OptionsTest, OpeningStepsAndEachControlShowingItsSettingAndApplyHandingIt
     Open({{"BulbType", "-1"}}, {{"NumEntries", "1"}, {"MIDI1", "a.mid"}});
     char text[64] = "";   // the system menu's About item
     GetMenuStringA(GetSystemMenu(dialog, FALSE), 1000, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_TRUE(optionsOpen && optionsDialog == dialog && optionsTips.dialog == dialog && !musicListChanged && KillTimer(dialog, 1));
+    EXPECT_TRUE(optionsOpen && optionsDialog == dialog && optionsTips.dialog == dialog && !musicListChanged);
     EXPECT_EQ(Label(IDC_OPT_VERSION) + "|" + text, "2..1|&About Lumenkin...");
     for (auto [message, want] : {std::pair{TBM_GETRANGEMIN, 0}, {TBM_GETRANGEMAX, 4}, {TBM_GETNUMTICS, 5}, {TBM_GETLINESIZE, 1}, {TBM_GETPAGESIZE, 1}})
         EXPECT_EQ(Item(IDC_OPT_RATE, message), want) << message;
@@ -65,9 +64,13 @@ TEST_F(OptionsTest, OpeningStepsAndEachControlShowingItsSettingAndApplyHandingIt
         for (LRESULT i : {LRESULT{0}, Item(id, CB_GETCOUNT) - 1}) items += std::to_string(i) + (Item(id, CB_GETLBTEXT, i, LPARAM(text)), text) + "|";
     EXPECT_EQ(items, "0Random|21Holly|0Falling Snow|6Sparks!|0LightRandom:Random|10TheBlues:Blues|");
     EXPECT_EQ(Item(IDC_OPT_BULB_TYPE, CB_GETITEMHEIGHT) * 100 + Item(IDC_OPT_COLOR, CB_GETITEMHEIGHT) + Item(IDC_OPT_PLAYLIST, LB_GETITEMHEIGHT), 3654);
+    HDC dc = GetDC(dialog);   // the grey of the dialog, its buttons and its texts
+    for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORBTN, WM_CTLCOLORSTATIC})
+        EXPECT_TRUE(SendMessageA(dialog, message, WPARAM(dc), 0) == LRESULT(GetStockObject(LTGRAY_BRUSH)) && GetBkColor(dc) == RGB(192, 192, 192));
+    dialogRate = -100, previewTicks = 0, ReleaseDC(dialog, dc), testenv::Pump(600);   // timer 1 ticks the preview every 50 ms
+    EXPECT_TRUE(previewTicks >= 2 && KillTimer(dialog, 1)) << previewTicks;
     for (int s = 0; s < 4; ++s) {
         const auto [mode, rate, color, ssType, power] = kStates[s];
-        // Set every control, apply, and find every setting stored; then open again and find every control showing it.
         CheckRadioButton(dialog, IDC_OPT_MODE_FIRST, IDC_OPT_MODE_LAST, IDC_OPT_MODE_FIRST + mode), Item(IDC_OPT_RATE, TBM_SETPOS, TRUE, rate);
         Item(IDC_OPT_COLOR, CB_SETCURSEL, color + 1), Item(IDC_OPT_SAVER_TYPE, CB_SETCURSEL, ssType);
         for (int i = 0; i < 14; ++i) Tick(kBoxes[i].first, Ticked(i, s));
@@ -92,9 +95,8 @@ TEST_F(OptionsTest, OpeningStepsAndEachControlShowingItsSettingAndApplyHandingIt
 
 TEST_F(OptionsTest, PlayingLabelAndMusicBoxAtOpening) {
     const struct { bool files, device; const char *music, *song, *label; bool box, list; const char* stored; } rows[] = {
-        {true, true, "1", "", "Playing: |x-x", true, true, "1"},      // no song started yet in this run
-        {true, true, "1", "carol.mid", "Playing: carol.mid|x-x", true, true, "1"},
-        {true, true, "0", "carol.mid", "Playing: <nothing>|x-x", true, false, "0"},
+        {true, true, "1", "", "Playing: |x-x", true, true, "1"}, {true, true, "1", "carol.mid", "Playing: carol.mid|x-x", true, true, "1"},
+        {true, true, "0", "carol.mid", "Playing: <nothing>|x-x", true, false, "0"},   // first row: no song started yet in this run
         {false, true, "1", "", "No MIDI files found.|", false, false, "0"}, {false, true, "0", "", "No MIDI files found.|", false, false, "0"},
         {true, false, "1", "", "Playing: |x-x", false, false, "0"}};
     for (const auto& r : rows) {   // the files sorted, the playlist's ticked: names match without regard to case, a missing one is skipped
@@ -163,9 +165,10 @@ TEST_F(OptionsTest, SliderCodesAndEveryCommandEnableApplyNoteActivityAndClickAsT
     for (int id : {101, 102, 103, 104, 105, 106, 135, 136, 137, 147, 159, 160, 163, 170, 174, 1008, 146, 153, 400, 154, 166, 9, 1000}) row(id, 0, 1);
     for (int id : {IDC_OPT_OWN_WINDOW, IDC_OPT_NO_FLICKER}) row(id, 0, false);
     for (int id : {IDC_OPT_BULB_TYPE, IDC_OPT_COLOR, IDC_OPT_PLAYLIST, IDC_OPT_SAVER_TYPE}) row(id, 1, false);
-    const Strings seen = std::exchange(boxes.seen, {});   // Setup, Help (its first line), About
-    EXPECT_EQ(seen.size() < 3 ? "" : seen[0].substr(0, 32) + seen[1].substr(0, 73) + seen[2].substr(0, 17), "Lumenkin v2.1 Screen Saver Setup"
-              "Lumenkin v2.1|Select various settings for the Lumenkin and press OK/ApplyAbout Lumenkin...");
+    SendMessageA(dialog, WM_SYSCOMMAND, kCmdAbout, 0);   // the system menu's About
+    const Strings seen = std::exchange(boxes.seen, {});   // Setup, Help (its first line), About twice
+    EXPECT_EQ(seen.size() < 4 ? "" : seen[0].substr(0, 32) + seen[1].substr(0, 73) + seen[2].substr(0, 17) + seen[3].substr(0, 17),
+              "Lumenkin v2.1 Screen Saver SetupLumenkin v2.1|Select various settings for the Lumenkin and press OK/ApplyAbout Lumenkin...About Lumenkin...");
     for (int m = 0; m < 6; ++m) {   // mode buttons start the preview in their mode; Some Flash keeps the picture
         const int start[] = {0xFF, (std::srand(5), std::rand() % 256), 0xFF, 0x11, 0x55, 0x12};
         previewPattern = 0x12, std::srand(5), Press(IDC_OPT_MODE_FIRST + m);
@@ -196,11 +199,11 @@ TEST_F(OptionsTest, CancellingAnyWayReloadsTheFileQuitPostsRemoveLightsAndOkWarn
     }
     // OK with the power off shows the power warning, Apply never; its tick is saved at once, so a later OK does not warn.
     boxes.tick = IDC_WARNPOWER_NOTAGAIN;
-    Reopen(), Press(IDC_OPT_POWER), Press(IDC_OPT_APPLY);
-    EXPECT_EQ(boxes.seen, Strings{});
-    Press(IDOK), Reopen(), Press(IDOK);
+    Reopen(), Press(IDC_OPT_POWER), Press(IDC_OPT_APPLY), Press(IDOK);
+    EXPECT_EQ(Ini("Power") + Ini("WarnPower") + std::to_string(optionsOpen), "000");
+    Reopen(), Press(IDOK);
     const Strings seen = std::exchange(boxes.seen, {});
-    EXPECT_TRUE(seen.size() == 1 && seen[0].rfind("Lumenkin v2.1|", 0) == 0 && Ini("Power") + Ini("WarnPower") + std::to_string(optionsOpen) == "000");
+    EXPECT_TRUE(seen.size() == 1 && seen[0].rfind("Lumenkin v2.1|", 0) == 0);
 }
 
 TEST(Preview, EachModeStartsAndStepsItsOwnWayAtItsRate) {
@@ -209,8 +212,7 @@ TEST(Preview, EachModeStartsAndStepsItsOwnWayAtItsRate) {
         EXPECT_EQ((std::srand(9), PreviewStartPattern(mode, 0x12)), start[mode]) << mode;
         EXPECT_EQ((std::srand(9), PreviewStepPattern(mode, 0x12)) * 1000 + PreviewAfterDraw(mode, 0x88), step[mode] * 1000 + (mode == 3 ? 0x11 : 0x88));
     }
-    const int ticks[] = {12, 9, 6, 3, 1};   // ticks per step by rate, through the dialog's tick; the chase moves on after drawing
-    for (int rate = 0, n = 0; rate <= 4; ++rate, n = 0) {
+    for (int rate = 0, n = 0, ticks[] = {12, 9, 6, 3, 1}; rate <= 4; ++rate, n = 0) {   // ticks per step; the chase moves on after drawing
         for (dialogRate = rate, previewMode = 3, previewPattern = 0x11, previewTicks = 0; previewPattern == 0x11 && n < 100; ++n) PreviewTick(nullptr);
         EXPECT_EQ(n * 1000 + previewPattern, ticks[rate] * 1000 + 0x22) << rate;
     }

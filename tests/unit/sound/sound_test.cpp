@@ -23,11 +23,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 using Call = std::pair<const void*, UINT>;
-using testenv::ReadIni;
-using testenv::WriteIni;
+using testenv::ReadIni, testenv::WriteIni;
 
-// Swaps itself into the `winmm` table for its lifetime. Like MCI, stopping a song whose play
-// asked for a notification posts MCI_NOTIFY_ABORTED to that play's window.
+// Swaps itself into `winmm` while it lives; like MCI, a stop posts MCI_NOTIFY_ABORTED to the window its play asked to notify.
 struct FakeWinmm {
     Strings commands;
     std::vector<HWND> windows;
@@ -60,8 +58,7 @@ void WritePlaylist(const Strings& names) {
 
 const int firstAliasCounter = midiAliasCounter;     // as the program starts
 
-// Three songs beside the program, and a window that stands in for both the main window (MCI's
-// notifications go to MIDINotify) and the open Options dialog (its "Playing:" texts are kept).
+// Three songs beside the program; a window standing in for the main window (MCI's notifications) and the Options dialog (its labels).
 class Player : public ::testing::Test {
 protected:
     void SetUp() override {
