@@ -1,127 +1,87 @@
 // Shared set-up of the Options dialog tests: a started program with a modeless copy of the
-// dialog, MIDI files beside the test program, and an answerer for modal boxes.
+// dialog, MIDI files beside the test program, and a modal-box answerer.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/app.h"
+#include "app/commands.h"
 #include "app/settings.h"
+#include "dialogs/context_tips.h"
 #include "dialogs/options_dlg.h"
+#include "dialogs/preview.h"
+#include "dialogs/zoom.h"
+#include "lights/bulb_catalogue.h"
+#include "resource.h"
+#include "saver/saver.h"
+#include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "support/test_env.h"
 
 namespace optest {
 
-using Extra = std::initializer_list<std::pair<const char*, const char*>>;
+using Strings = std::vector<std::string>;
+using Pairs = std::vector<std::pair<const char*, const char*>>;
 
-inline std::string Text(HWND window) {
-    char text[2048] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-inline std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
-inline bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+inline std::string Text(HWND window) { char text[2048] = ""; GetWindowTextA(window, text, sizeof text); return text; }
 
-inline std::string ProgramFolder() {
-    char path[MAX_PATH * 4] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-// Empty files with these names beside the test program while the object lives.
+// Files with these names beside the test program (and its settings file) while the object lives.
 struct MidiFiles {
-    std::vector<std::string> names;
-    explicit MidiFiles(std::vector<std::string> n) : names(std::move(n)) {
-        for (auto& name : names) CloseHandle(CreateFileA((ProgramFolder() + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    }
-    ~MidiFiles() { for (auto& name : names) DeleteFileA((ProgramFolder() + name).c_str()); }
+    Strings names;
+    static std::string Path(const std::string& name) { std::string ini = testenv::IniPath(); return ini.erase(ini.rfind('\\') + 1) + name; }
+    explicit MidiFiles(Strings n) : names(std::move(n)) { for (auto& name : names) std::ofstream(Path(name)) << "MThd"; }
+    ~MidiFiles() { for (auto& name : names) DeleteFileA(Path(name).c_str()); }
 };
 
-// While it lives, answers each visible window of this thread captioned `caption` with OK,
-// ticking `tickId` first when the box has it; keeps the box's static texts joined by '|'.
-struct ModalAnswerer {
-    std::string caption;
-    int tickId;
-    int answered = 0;
-    bool hadTickBox = false;
-    std::string lastText;
-    UINT_PTR timer;
-    static ModalAnswerer*& Active() { static ModalAnswerer* a = nullptr; return a; }
-    explicit ModalAnswerer(const char* c, int tick = 0) : caption(c), tickId(tick) {
-        Active() = this;
-        timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { if (Active()) Active()->Poll(); });
-    }
-    ~ModalAnswerer() { KillTimer(nullptr, timer); Active() = nullptr; }
-    void Poll() {
-        HWND box = nullptr;
-        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() && IsWindowVisible(w) && Text(w) == caption) box = w;
-        if (!box) return;
-        lastText.clear();
-        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            char cls[32] = "";
-            GetClassNameA(c, cls, sizeof cls);
-            if (lstrcmpiA(cls, "Static") == 0 && !Text(c).empty()) lastText += Text(c) + "|";
-        }
-        hadTickBox = tickId && GetDlgItem(box, tickId);
-        if (hadTickBox) CheckDlgButton(box, tickId, BST_CHECKED);
-        ++answered;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
+// A timer that answers each modal box of this thread (the active window but the Options dialog) with OK, ticking `tick` first.
+struct Answerer {
+    int tick = 0;
+    Strings seen;
+    static inline Answerer* active = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
+        HWND box = GetActiveWindow();
+        if (!box || box == optionsDialog || !IsWindowVisible(box) || !IsWindowEnabled(box)) return;
+        active->seen.push_back(Text(box) + "|" + Text(GetDlgItem(box, 0xFFFF)));
+        CheckDlgButton(box, active->tick, BST_CHECKED), EnableWindow(box, FALSE), PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    Answerer() { active = this; }
+    ~Answerer() { KillTimer(nullptr, timer), active = nullptr; }
 };
 
-// A started program with the Options dialog open modelessly (shown, no zoom, no sound).
+// A started program with the Options dialog open modelessly (shown, no zoom, no sound); a box nobody expected fails the test.
 class OptionsTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
-        dialog = nullptr;
-        spine.reset();
-        testenv::RemoveIni();
+    void TearDown() override { DestroyWindow(dialog), spine.reset(); EXPECT_EQ(boxes.seen, Strings{}); }
+    void Open(const Pairs& extra = {}, const Pairs& playlist = {}, bool midiDevice = true) {
+        spine.reset(), spine = std::make_unique<testenv::Spine>(std::initializer_list<std::pair<const char*, const char*>>{{"Zoom", "0"}, {"Sound", "0"}});
+        for (const auto& [key, value] : extra) testenv::WriteIni(kSettingsSection, key, value);
+        for (const auto& [key, value] : playlist) testenv::WriteIni(kMusicSection, key, value);
+        LoadSettings(), Reopen(midiDevice);
     }
-    // Starts the program with these settings and playlist keys, and opens the dialog.
-    HWND Open(Extra extra = {}, Extra playlist = {}, bool midiDevice = true) {
-        spine.reset();
-        spine = std::make_unique<testenv::Spine>(Extra{{"Zoom", "0"}, {"Sound", "0"}});
-        // Written after the start-up, which would otherwise open the dialog modally.
-        for (const auto& kv : extra) testenv::WriteIni(kSettingsSection, kv.first, kv.second);
-        for (const auto& kv : playlist) testenv::WriteIni(kMusicSection, kv.first, kv.second);
-        EXPECT_TRUE(spine->ok());
-        LoadSettings();   // the record as the file has it
-        return Reopen(midiDevice);
+    void Reopen(bool midiDevice = true) {
+        DestroyWindow(dialog), midiDevicePresent = midiDevice;
+        ShowWindow(dialog = CreateDialogParamA(appInstance, "OptionsDlg", mainWindow, OptionsDlgProc, 0), SW_SHOW), testenv::Pump();
     }
-    HWND Reopen(bool midiDevice = true) {
-        if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
-        midiDevicePresent = midiDevice;
-        dialog = CreateDialogParamA(appInstance, "OptionsDlg", mainWindow, OptionsDlgProc, 0);
-        EXPECT_NE(dialog, nullptr);
-        ShowWindow(dialog, SW_SHOW);
-        testenv::Pump();
-        return dialog;
-    }
-    void Click(int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }   // as the user does
-    void Press(int id) { Notify(id, BN_CLICKED); }                              // the command alone
-    void Notify(int id, int code) {
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    }
-    void Select(int comboId, int item) {
-        SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, item, 0);
-        Notify(comboId, CBN_SELCHANGE);
-    }
-    std::string Ini(const char* key) { return testenv::ReadIni("Settings", key); }
-    std::string Music(const char* key) { return testenv::ReadIni("Music", key); }
-
+    void Press(int id, int code = 0) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), LPARAM(GetDlgItem(dialog, id))); }
+    LRESULT Item(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendDlgItemMessageA(dialog, id, message, wParam, lParam); }
+    void Tick(int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+    bool Checked(int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+    std::string Label(int id) { return Text(GetDlgItem(dialog, id)); }
+    static std::string Ini(const char* key, const char* section = kSettingsSection) { return testenv::ReadIni(section, key); }
     HWND dialog = nullptr;
     std::unique_ptr<testenv::Spine> spine;
+    Answerer boxes;
 };
 
 }  // namespace optest
