@@ -120,8 +120,9 @@ bool Sandbox::Start(const char* desktop) {
     si.cb = sizeof si;
     std::string desktopName = desktop ? desktop : "";
     if (desktop) si.lpDesktop = &desktopName[0];
+    // Started from another folder, as from a shortcut: whatever it keeps goes beside the exe.
     std::string cmd = "\"" + ExePath() + "\"";
-    if (!CreateProcessA(ExePath().c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi_))
+    if (!CreateProcessA(ExePath().c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
         return false;
     WaitForInputIdle(pi_.hProcess, 5000);
     return true;
