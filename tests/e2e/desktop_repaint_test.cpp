@@ -4,68 +4,50 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "harness.h"
 
-using e2e::Sandbox;
-
 namespace {
 
-constexpr char kOptions[] = "Options";
-constexpr char kAbout[] = "About Lumenkin...";
-constexpr char kBackColor[] = "Select Background Color";
-constexpr char kWarning[] = "Lumenkin v2.1";
-constexpr WPARAM kOpenOptions = 1001, kOpenAbout = 1000, kOpenBackColor = 1008;
 constexpr int kQuit = 3, kApply = 156, kSaverTest = 154, kPowerSwitch = 400, kMoreLights = 147;
-constexpr LONG kBelowTheLights = 32;
+const int kWidth = GetSystemMetrics(SM_CXSCREEN);
+const RECT kBelowTheLights = {0, 32, kWidth, GetSystemMetrics(SM_CYSCREEN)}, kStrip = {0, 0, kWidth, 32};
 
 enum class Close { Ok, Cancel, CloseBox, Minimise, Quit, ApplyThenCancel, SaverThenCancel, PowerOffThenOk };
 
-struct Round {
+// Every way of closing, the common ones more than once (the picture stayed when a race
+// was lost, which happened often but not always); Quit ends the program, so it is last.
+const struct Round {
     const char* name;
     WPARAM open;
     const char* caption;
     Close close;
+} kRounds[] = {
+    {"Options Cancel", 1001, "Options", Close::Cancel},
+    {"Options OK", 1001, "Options", Close::Ok},
+    {"Options close box", 1001, "Options", Close::CloseBox},
+    {"About OK", 1000, "About Lumenkin...", Close::Ok},
+    {"Options Apply, Cancel", 1001, "Options", Close::ApplyThenCancel},
+    {"Options minimised", 1001, "Options", Close::Minimise},
+    {"Options Cancel", 1001, "Options", Close::Cancel},
+    {"saver ended, Options Cancel", 1001, "Options", Close::SaverThenCancel},
+    {"Options OK", 1001, "Options", Close::Ok},
+    {"Options close box", 1001, "Options", Close::CloseBox},
+    {"background colour OK", 1008, "Select Background Color", Close::Ok},
+    {"About OK", 1000, "About Lumenkin...", Close::Ok},
+    {"Options Cancel", 1001, "Options", Close::Cancel},
+    {"power warning OK, Options OK", 1001, "Options", Close::PowerOffThenOk},
+    {"Options Quit", 1001, "Options", Close::Quit},
 };
 
-// Every way of closing, the common ones more than once (the picture stayed when a race
-// was lost, which happened often but not always); Quit ends the program, so it is last.
-const Round kRounds[] = {
-    {"Options Cancel", kOpenOptions, kOptions, Close::Cancel},
-    {"Options OK", kOpenOptions, kOptions, Close::Ok},
-    {"Options close box", kOpenOptions, kOptions, Close::CloseBox},
-    {"About OK", kOpenAbout, kAbout, Close::Ok},
-    {"Options Apply, Cancel", kOpenOptions, kOptions, Close::ApplyThenCancel},
-    {"Options minimised", kOpenOptions, kOptions, Close::Minimise},
-    {"Options Cancel", kOpenOptions, kOptions, Close::Cancel},
-    {"saver ended, Options Cancel", kOpenOptions, kOptions, Close::SaverThenCancel},
-    {"Options OK", kOpenOptions, kOptions, Close::Ok},
-    {"Options close box", kOpenOptions, kOptions, Close::CloseBox},
-    {"background colour OK", kOpenBackColor, kBackColor, Close::Ok},
-    {"About OK", kOpenAbout, kAbout, Close::Ok},
-    {"Options Cancel", kOpenOptions, kOptions, Close::Cancel},
-    {"power warning OK, Options OK", kOpenOptions, kOptions, Close::PowerOffThenOk},
-    {"Options Quit", kOpenOptions, kOptions, Close::Quit},
-};
-
-RECT ScreenBelowTheLights() {
-    return RECT{0, kBelowTheLights, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-RECT LightStrip() {
-    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), kBelowTheLights};
-}
-
-// Pixels of the screen below the lights that differ from `before`, inside `look` and
-// outside `skip`.
+// Pixels below the lights that differ from `before`, inside `look` and outside `skip`.
 size_t Changed(const std::vector<uint32_t>& before, const RECT& look, const RECT& skip = RECT{}) {
-    const RECT area = ScreenBelowTheLights();
-    const std::vector<uint32_t> now = e2e::ScreenBits(area);
-    const LONG width = area.right - area.left;
+    const std::vector<uint32_t> now = e2e::ScreenBits(kBelowTheLights);
     size_t changed = 0;
     for (size_t i = 0; i < now.size(); ++i) {
-        const POINT at{static_cast<LONG>(i % width), static_cast<LONG>(i / width) + area.top};
+        const POINT at{static_cast<LONG>(i % kWidth), static_cast<LONG>(i / kWidth) + kBelowTheLights.top};
         changed += now[i] != before[i] && PtInRect(&look, at) && !PtInRect(&skip, at);
     }
     return changed;
@@ -73,8 +55,7 @@ size_t Changed(const std::vector<uint32_t>& before, const RECT& look, const RECT
 
 // Waits for the screen to be as `before` inside `look` and outside `skip`; on time-out
 // fails, saying what stayed, and has the desktop repainted so later rounds start clean.
-void ExpectRestored(const std::vector<uint32_t>& before, const char* what, const RECT& look,
-                    const RECT& skip = RECT{}) {
+void ExpectRestored(const std::vector<uint32_t>& before, const char* what, const RECT& look, const RECT& skip = {}) {
     size_t left = 0;
     auto restored = [&] { return (left = Changed(before, look, skip)) == 0; };
     if (e2e::WaitFor(restored, 3000)) return;
@@ -90,51 +71,44 @@ size_t Shown(uint32_t desktop, const RECT& area) {
     return shown;
 }
 
-// Apply with "More Lights" off, on and off again: a desktop repaint wipes the old string
-// (the second place is empty with fewer lights) and must not wipe the new one, which
-// nothing would bring back while the dialog holds the lights still.
-void ExpectApplyRepaintsTheString(HWND options, uint32_t desktop) {
-    const RECT secondBulbBelowTheWire{kBelowTheLights, 12, 2 * kBelowTheLights, kBelowTheLights};
-    for (bool more : {false, true, false}) {
-        e2e::SetCheck(options, kMoreLights, more);
-        SendMessageA(options, WM_COMMAND, MAKEWPARAM(kApply, BN_CLICKED), 0);
-        Sleep(500);
-        EXPECT_GT(Shown(desktop, LightStrip()), 1000u) << "Apply left no string";
-        EXPECT_EQ(Shown(desktop, secondBulbBelowTheWire) > 0, more) << "second place with More Lights " << more;
-    }
-}
-
-// The saver's Test button covers the whole screen; after it ends, everything but the
-// Options dialog is as it was.
-void ExpectSaverEndRestoresTheScreen(const Sandbox& box, HWND options) {
-    RECT place;
-    GetWindowRect(options, &place);
-    const RECT screen = ScreenBelowTheLights();
-    const std::vector<uint32_t> before = e2e::ScreenBits(screen);
-    e2e::PressButton(options, kSaverTest);
-    HWND saver = e2e::WaitForWindow(box.pid(), "sslkClass", nullptr);
-    ASSERT_NE(saver, nullptr);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Changed(before, screen, place) > 10000; })) << "the saver shows";
-    PostMessageA(saver, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(saver); }));
-    ExpectRestored(before, "saver", screen, place);
-}
-
-void Close(const Sandbox& box, HWND dialog, const Round& round, uint32_t desktop) {
-    switch (round.close) {
-    case Close::Ok: e2e::PressButton(dialog, IDOK); return;
+void CloseBy(const e2e::Sandbox& box, HWND dialog, Close how, uint32_t desktop) {
+    switch (how) {
+    case Close::Ok: return e2e::PressButton(dialog, IDOK);
     case Close::CloseBox: PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); return;
     case Close::Minimise: PostMessageA(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0); return;
-    case Close::Quit: e2e::PressButton(dialog, kQuit); return;
-    case Close::ApplyThenCancel: ExpectApplyRepaintsTheString(dialog, desktop); break;
-    case Close::SaverThenCancel: ExpectSaverEndRestoresTheScreen(box, dialog); break;
+    case Close::Quit: return e2e::PressButton(dialog, kQuit);
+    case Close::ApplyThenCancel:
+        // More Lights off, on and off again: a desktop repaint wipes the old string (the
+        // second place is empty with fewer lights) and must not wipe the new one, which
+        // nothing would bring back while the dialog holds the lights still.
+        for (bool more : {false, true, false}) {
+            SendDlgItemMessageA(dialog, kMoreLights, BM_SETCHECK, more, 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kApply, BN_CLICKED), 0);
+            Sleep(500);
+            EXPECT_GT(Shown(desktop, kStrip), 1000u) << "Apply left no string";
+            EXPECT_EQ(Shown(desktop, RECT{32, 12, 64, 32}) > 0, more) << "second place, More Lights " << more;
+        }
+        break;
+    case Close::SaverThenCancel: {
+        // The saver's Test covers the whole screen; after it, all but the dialog is as it was.
+        RECT place;
+        GetWindowRect(dialog, &place);
+        const std::vector<uint32_t> before = e2e::ScreenBits(kBelowTheLights);
+        e2e::PressButton(dialog, kSaverTest);
+        HWND saver = e2e::WaitForWindow(box.pid(), "sslkClass", nullptr);
+        ASSERT_NE(saver, nullptr);
+        ASSERT_TRUE(e2e::WaitFor([&] { return Changed(before, kBelowTheLights, place) > 10000; })) << "no saver";
+        PostMessageA(saver, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(saver); }));
+        ExpectRestored(before, "saver", kBelowTheLights, place);
+        break;
+    }
     case Close::PowerOffThenOk: {
         e2e::PressButton(dialog, kPowerSwitch);
         e2e::PressButton(dialog, IDOK);
-        HWND warning = e2e::WaitForDialog(box.pid(), kWarning);
+        HWND warning = e2e::WaitForDialog(box.pid(), "Lumenkin v2.1");
         ASSERT_NE(warning, nullptr);
-        e2e::PressButton(warning, IDOK);
-        return;
+        return e2e::PressButton(warning, IDOK);
     }
     case Close::Cancel: break;
     }
@@ -146,29 +120,32 @@ void Close(const Sandbox& box, HWND dialog, const Round& round, uint32_t desktop
 TEST(DesktopRepaint, WhatDialogsAndTheSaverCoveredComesBackAndApplyRepaintsTheString) {
     e2e::VirtualDesktop desktop;
     if (!desktop.here()) return;
-    Sandbox box;
+    e2e::Sandbox box;
     // IdleProcess: the lights stand still while a dialog is open, so only Apply paints them.
-    box.WriteIniText("[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\nZoom=0\r\nSound=0\r\nMusic=0\r\n"
-                     "IdleProcess=1\r\nNotSoMany=0\r\nScreenSaver=1\r\nSSType=5\r\nSSDelay=30\r\n");
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 10, GetSystemMetrics(SM_CYSCREEN) / 3);
+    box.WriteIniText(e2e::kQuiet + "Zoom=0\r\nSound=0\r\nMusic=0\r\nIdleProcess=1\r\nNotSoMany=0\r\n"
+                     "ScreenSaver=1\r\nSSType=5\r\nSSDelay=30\r\n");
+    SetCursorPos(kWidth - 10, GetSystemMetrics(SM_CYSCREEN) / 3);
     ASSERT_TRUE(box.Start(desktop.name()));
     ASSERT_NE(box.MainWindow(), nullptr);
     const uint32_t desktopColour = e2e::ScreenBits(RECT{0, 200, 1, 201})[0];
-    ASSERT_TRUE(e2e::WaitFor([&] { return Shown(desktopColour, LightStrip()) > 1000; })) << "the string shows";
-
+    ASSERT_TRUE(e2e::WaitFor([&] { return Shown(desktopColour, kStrip) > 1000; })) << "the string shows";
+    std::string settingsBeforeQuit;
     for (const Round& round : kRounds) {
         SCOPED_TRACE(round.name);
-        const std::vector<uint32_t> before = e2e::ScreenBits(ScreenBelowTheLights());
+        settingsBeforeQuit = box.IniText();
+        const std::vector<uint32_t> before = e2e::ScreenBits(kBelowTheLights);
         PostMessageA(box.MainWindow(), WM_SYSCOMMAND, round.open, 0);
         HWND dialog = e2e::WaitForDialog(box.pid(), round.caption);
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(e2e::WaitFor([&] { return Changed(before, ScreenBelowTheLights()) > 10000; }))
-            << "the dialog shows";
+        ASSERT_TRUE(e2e::WaitFor([&] { return Changed(before, kBelowTheLights) > 10000; })) << "the dialog shows";
         RECT place;
         GetWindowRect(dialog, &place);
-        Close(box, dialog, round, desktopColour);
+        CloseBy(box, dialog, round.close, desktopColour);
         ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(dialog); }));
         ExpectRestored(before, "dialog", place);
     }
-    EXPECT_TRUE(box.WaitExit(10000, nullptr)) << "Quit ends the program";
+    DWORD code = 12345;
+    EXPECT_TRUE(box.WaitExit(10000, &code)) << "Quit ends the program";
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(box.IniText(), settingsBeforeQuit) << "Quit saves nothing";
 }

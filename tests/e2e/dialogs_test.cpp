@@ -7,54 +7,38 @@
 
 #include "harness.h"
 
-using e2e::Sandbox;
-
-namespace {
-
-constexpr char kAbout[] = "About Lumenkin...";
-
-// The screen below the light string (the flashing bulbs would count as changes).
-std::vector<uint32_t> ScreenBelowTheLights() {
-    constexpr int kTop = 40;
-    return e2e::ScreenBits(RECT{0, kTop, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-}
-
-bool AboutVisible(Sandbox& box) {
-    for (HWND w : e2e::WindowsOf(box.pid(), "#32770", kAbout))
-        if (IsWindowVisible(w)) return true;
-    return false;
-}
-
-}  // namespace
-
-// The outline must reach the screen while it is drawn, not be queued until the dialog shows.
+// The outline must reach the screen while it is drawn, not be queued until the dialog
+// shows; the menu's Zoom toggle turns it off.
 TEST(ZoomEffect, TheOpeningOutlineReachesTheScreenBeforeTheDialogAndOnlyWithZoomOn) {
-    for (const char* zoom : {"1", "0"}) {
-        Sandbox box;
-        box.WriteQuietIni();
-        box.SetValue("Settings", "Zoom", zoom);
-        ASSERT_TRUE(box.Start());
-        ASSERT_NE(box.MainWindow(), nullptr);
-        SetCursorPos(100, 400);
+    e2e::Sandbox box;
+    box.WriteIniText(e2e::kQuiet + "Zoom=1\r\n");
+    ASSERT_TRUE(box.Start());
+    ASSERT_NE(box.MainWindow(), nullptr);
+    SetCursorPos(100, 400);
+    // Below the string, whose flashing would count as changes.
+    const RECT area = {0, 40, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    auto aboutShown = [&] { return e2e::WaitForDialog(box.pid(), "About Lumenkin...", 0); };
+    for (bool zoom : {true, false}) {
+        SCOPED_TRACE(zoom);
         e2e::FillScreen(RGB(0, 0, 0));
-        const std::vector<uint32_t> before = ScreenBelowTheLights();
+        const std::vector<uint32_t> before = e2e::ScreenBits(area);
         PostMessageA(box.MainWindow(), WM_SYSCOMMAND, 1000, 0);
         size_t most = 0;
         e2e::WaitFor([&] {
-            if (AboutVisible(box)) return true;
-            const std::vector<uint32_t> now = ScreenBelowTheLights();
+            if (aboutShown()) return true;
+            const std::vector<uint32_t> now = e2e::ScreenBits(area);
             size_t changed = 0;
             for (size_t i = 0; i < now.size(); ++i) changed += now[i] != before[i];
-            if (!AboutVisible(box)) most = std::max(most, changed);
+            if (!aboutShown()) most = std::max(most, changed);
             return false;
         }, 15000);
-        if (zoom[0] == '1')
-            EXPECT_GT(most, 100u) << "no outline was seen on the screen";
-        else
-            EXPECT_EQ(most, 0u);
-        HWND about = e2e::WaitForDialog(box.pid(), kAbout);
+        if (zoom) EXPECT_GT(most, 100u) << "no outline was seen on the screen";
+        else EXPECT_EQ(most, 0u);
+        HWND about = e2e::WaitForDialog(box.pid(), "About Lumenkin...");
         ASSERT_NE(about, nullptr);
         e2e::PressButton(about, IDOK);
-        box.Stop();
+        ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(about); }));
+        PostMessageA(box.MainWindow(), WM_SYSCOMMAND, 1006, 0);
+        ASSERT_TRUE(e2e::WaitFor([&] { return box.Value("Settings", "Zoom") == (zoom ? "0" : "1"); }));
     }
 }
