@@ -27,15 +27,13 @@ TEST(CatalogueNames, EveryTypeFillsItsPattern) {
 TEST_F(LightsTest, BulbSetsFollowTheirDrawsInOrder) {
     const DWORD base[] = {2000, 1600, 1000, 200, 50}, span[] = {701, 601, 601, 801, 451};
     const LONG peppers[kColorCount] = {0, 1, 0, 2, 1, 1, 2};
-    const struct { LONG type, color, mode, rate, burnedOut, broken, power, missing, notSoMany, count; } rows[] = {
+    struct Row { LONG type, color, mode, rate, burnedOut, broken, power, missing, notSoMany, count; };
+    std::vector<Row> rows = {   // the one Chase row has 20 bulbs: every fourth lit; then Hot Peppers in each colour
         {0, -1, 1, 0, 1, 1, 1, 1, 0, 80}, {-1, 4, 5, 1, 1, 0, 1, 0, 1, 80}, {15, -1, 5, 2, 0, 1, 1, 1, 0, 80},
         {0, 2, 4, 3, 1, 1, 0, 0, 1, 80},  {10, 6, 3, 4, 0, 0, 1, 1, 0, 20}, {-1, -1, 0, 4, 1, 1, 1, 0, 0, 51},
-        {20, 8, 2, 0, 0, 0, 1, 1, 1, 33}, {1, 7, 0, 2, 0, 1, 1, 0, 1, 25},  {16, 9, 0, 1, 0, 0, 1, 0, 0, 25},
-        {15, 7, 0, 2, 0, 0, 1, 0, 0, 7},  {15, 8, 0, 2, 0, 0, 1, 0, 1, 7},  {15, 9, 0, 2, 0, 0, 1, 0, 0, 7},
-        {15, 0, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 1, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 2, 0, 2, 0, 0, 1, 0, 0, 2},
-        {15, 3, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 4, 0, 2, 0, 0, 1, 0, 0, 2},  {15, 5, 0, 2, 0, 0, 1, 0, 0, 2},
-        {15, 6, 0, 2, 0, 0, 1, 0, 0, 2}};   // the one Chase row has 20 bulbs: every fourth lit
-    for (const auto& r : rows) {
+        {20, 8, 2, 0, 0, 0, 1, 1, 1, 33}, {1, 7, 0, 2, 0, 1, 1, 0, 1, 25},  {16, 9, 0, 1, 0, 0, 1, 0, 0, 25}};
+    for (LONG c = 0; c < kColorCount + 3; ++c) rows.push_back({15, c, 0, 2, 0, 0, 1, 0, c == 8, 7});
+    for (const Row& r : rows) {
         settings.BulbType = r.type, settings.Color = r.color, settings.Mode = r.mode, settings.Rate = r.rate;
         settings.BurnedOut = r.burnedOut, settings.Broken = r.broken, settings.Power = r.power;
         settings.MissingBulbs = r.missing, settings.NotSoMany = r.notSoMany, lightString.bulbCount = r.count;
@@ -44,7 +42,7 @@ TEST_F(LightsTest, BulbSetsFollowTheirDrawsInOrder) {
             const DWORD before = GetTickCount(), after = (LoadBulbSet(), GetTickCount());
             std::srand(seed);
             const LONG type = r.type < 0 ? std::rand() % 19 : r.type, c = r.color, pepper = type == kBulbTypeHotPeppers;
-            ASSERT_EQ(effectiveBulbType, type) << "row " << &r - rows << ", seed " << seed;
+            ASSERT_EQ(effectiveBulbType, type) << "row " << &r - rows.data() << ", seed " << seed;
             for (LONG i = 0, previous = 0, even = 1; i < r.count; ++i, even = !even) {
                 Bulb w{kBulbSize * i, 0, 0, 0, 0, 0, 0, 0, {}};
                 w.color = c == 7 ? (pepper ? even * 2 : even + 2) : c == 8 ? (i + 1) % (pepper ? 3 : 6)
@@ -59,7 +57,7 @@ TEST_F(LightsTest, BulbSetsFollowTheirDrawsInOrder) {
                 w.canLight = !(r.burnedOut && std::rand() % 101 < 20) && r.power;
                 w.broken = r.broken && std::rand() % 101 < 16;
                 const Bulb &b = B(i), &source = B(r.notSoMany ? i / 2 : i);
-                SCOPED_TRACE(testing::Message() << "row " << &r - rows << ", seed " << seed << ", bulb " << i);
+                SCOPED_TRACE(testing::Message() << "row " << &r - rows.data() << ", seed " << seed << ", bulb " << i);
                 EXPECT_EQ(std::tie(b.x, b.y, b.color, b.lit, b.flashes, b.canLight, b.broken),
                           std::tie(w.x, w.y, w.color, w.lit, w.flashes, w.canLight, w.broken));
                 EXPECT_TRUE(tick - before >= delay && tick - after <= delay) << tick - before;

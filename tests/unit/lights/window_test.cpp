@@ -1,4 +1,4 @@
-// Where the string goes: its length, the drawing window, the own window and its colours, the refreshes.
+// Where the string goes: its length, the drawing window, the own window and its colours.
 #include "lights/own_window.h"
 #include "lights_fixture.h"
 
@@ -39,16 +39,4 @@ TEST_F(LightsTest, BulbCountAndOwnWindowColours) {
         EXPECT_EQ(std::vector<COLORREF>({OwnWindowBackColor(c.backColor), brush.lbColor, bar.Pixel(5, 5)}),
                   std::vector<COLORREF>(3, c.colour)) << c.backColor;
     }
-}
-
-// The taskbar, or the desktop found at start-up, repaints itself with erasing: bulbs over it go.
-TEST_F(LightsTest, RefreshRepaintsTheTaskbarOrTheDesktop) {
-    Canvas desktop(64, 40), tray(64, 40, "Shell_TrayWnd", 100);
-    ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), tray.hwnd);
-    desktopWindow = desktop.hwnd;
-    for (Canvas* canvas : {&desktop, &tray}) canvas->Fill({0, 0, 64, 40}, kWipe);
-    RefreshTaskbar(), testenv::Pump();
-    EXPECT_TRUE(tray.Pixel(5, 5) == kBackground && desktop.Pixel(5, 5) == kWipe);
-    RefreshDesktop(), testenv::Pump();
-    EXPECT_EQ(desktop.Pixel(5, 5), kBackground);
 }
