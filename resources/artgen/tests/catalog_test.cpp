@@ -1,15 +1,19 @@
-// The icon set as a whole: every name the program can ask for exists, the pictures join
-// into one string, lit pictures read as lit, and the resource script lists the files.
+// The icon set and the bitmaps as a whole: every name the program can ask for exists, the
+// pictures join into one string, lit pictures read as lit in their colour, the bitmaps sit on
+// the dialog grey, and the resource scripts list the files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "../catalog.h"
+#include "../lettering.h"
+#include "../pictures.h"
 
 using namespace art;
 
@@ -34,6 +38,9 @@ std::string NameOf(const Type& t, int colour, int state) {
     if (!t.colours) return t.prefix + std::to_string(s);
     return t.prefix + std::to_string(t.colourFirst ? colour : s) + std::to_string(t.colourFirst ? s : colour);
 }
+// Hues (degrees) of the colours a lit bulb shows: Purple, Blue, Red, Green, Yellow, Indigo
+// (White has none); the three peppers are red, yellow and green.
+const double kBulbHues[] = {280, 210, 0, 130, 50, 245}, kPepperHues[] = {0, 50, 130};
 
 // All icons drawn once for the picture tests.
 const std::map<std::string, std::vector<Image>>& rendered() {
@@ -45,6 +52,12 @@ const std::map<std::string, std::vector<Image>>& rendered() {
     return all;
 }
 const Image& tile(const std::string& name) { return rendered().at(upper(name)).front(); }
+Image Picture(const std::string& name) {
+    for (const PictureDef& d : pictureCatalogue())
+        if (d.name == name) return renderPicture(d);
+    return Image();
+}
+bool IsGrey192(const uint8_t* p) { return p[0] == 192 && p[1] == 192 && p[2] == 192; }
 
 // Brightness of what a picture shows: luminance weighted by coverage.
 double light(const Image& img) {
@@ -58,6 +71,21 @@ int covered(const Image& img) {
     int n = 0;
     for (size_t i = 3; i < img.px.size(); i += 4) n += img.px[i] > 0;
     return n;
+}
+// Index of the hue nearest to the mean colour of a picture's pixels, each weighted by
+// its coverage and how coloured it is, so the grey socket and white highlights count little.
+int nearestHue(const Image& img, const double* hues, int count) {
+    double r = 0, g = 0, b = 0;
+    for (size_t i = 0; i < img.px.size(); i += 4) {
+        const uint8_t* p = &img.px[i];
+        const double k = (std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]})) * p[3];
+        r += p[0] * k, g += p[1] * k, b += p[2] * k;
+    }
+    const double hue = std::atan2(std::sqrt(3.0) * (g - b), 2 * r - g - b) * 180 / std::acos(-1.0);
+    int best = 0;
+    for (int i = 1; i < count; i++)
+        if (std::abs(std::remainder(hue - hues[i], 360.0)) < std::abs(std::remainder(hue - hues[best], 360.0))) best = i;
+    return best;
 }
 }  // namespace
 
@@ -76,7 +104,6 @@ TEST(Catalogue, HoldsEveryNameTheProgramCanAskForAndNothingElse) {
         EXPECT_EQ(d.file, numeric ? "icon" + d.name + ".ico" : d.name + ".ico");
         const bool program = d.group == "Program icons";
         EXPECT_EQ(d.sizes, program ? std::vector<int>({32, 16}) : std::vector<int>({32})) << d.name;
-        EXPECT_EQ(program, d.name == "lumenkinIcon" || d.name == "trayIcon" || d.name == "AAAIcon" || d.name == "105");
     }
     EXPECT_EQ(have, want);
     // Every picture is its own.
@@ -109,12 +136,14 @@ TEST(Catalogue, StringPicturesShareTheWireAndNothingElseReachesTheSides) {
     }
 }
 
-TEST(Catalogue, LitPicturesAreBrighterAndGlowAndEmptyPlacesAndBrokenBulbsDiffer) {
+TEST(Catalogue, LitPicturesAreBrighterGlowInTheirColourAndEmptyPlacesAndBrokenBulbsDiffer) {
     for (const Type& t : kTypes)
         for (int c = 0; c < std::max(1, t.colours); c++) {
             const std::string off = NameOf(t, c, 0), on = NameOf(t, c, 1);
             EXPECT_GT(light(tile(on)), light(tile(off)) * 1.3 + 5) << off << " / " << on;
             EXPECT_GT(covered(tile(on)), covered(tile(off)) + 40) << off << " / " << on << ": no halo";
+            const int hues = t.colours == 3 ? 3 : t.colours == 7 ? 6 : 0;  // White has no hue to check
+            EXPECT_TRUE(c >= hues || nearestHue(tile(on), hues == 3 ? kPepperHues : kBulbHues, hues) == c) << on;
         }
     EXPECT_GT(light(tile("MISSING")), light(tile("NoLight")));  // the socket is there
     for (int c = 0; c < 7; c++) {
@@ -130,18 +159,39 @@ TEST(Catalogue, LitPicturesAreBrighterAndGlowAndEmptyPlacesAndBrokenBulbsDiffer)
     }
 }
 
-#ifdef ARTGEN_ICONS_RC
-TEST(ResourceScript, ListsExactlyTheGeneratedIcons) {
-    std::ifstream in(ARTGEN_ICONS_RC);
-    ASSERT_TRUE(in) << "cannot read " << ARTGEN_ICONS_RC;
-    std::map<std::string, std::string> entries, expected;
-    for (std::string line, name, type, file; std::getline(in, line);) {
-        std::istringstream words(line);
-        if (!(words >> name >> type >> file) || name.rfind("//", 0) == 0) continue;
-        EXPECT_EQ(type, "ICON") << line;
-        entries[name] = file.substr(1, file.size() - 2);
+TEST(Pictures, StandOnTheDialogGreyAndThePowerSwitchShowsRedOnlyWhenOn) {
+    for (const PictureDef& d : pictureCatalogue()) {  // sizes and depths: the program's resource tests
+        const Image img = renderPicture(d);
+        const bool corners = IsGrey192(img.at(0, 0)) && IsGrey192(img.at(img.w - 1, img.h - 1));
+        EXPECT_TRUE(corners || d.name == "BulbSeq") << d.name;  // its wire runs to the edges
     }
-    for (const IconDef& d : iconCatalogue()) expected[d.name] = d.file;
+    // The name on the About box is not cut off at any edge.
+    const Image title = Picture("1500");
+    for (int x = 0; x < title.w; x++) EXPECT_TRUE(IsGrey192(title.at(x, 0)) && IsGrey192(title.at(x, title.h - 1))) << x;
+    for (int y = 0; y < title.h; y++) EXPECT_TRUE(IsGrey192(title.at(0, y)) && IsGrey192(title.at(title.w - 1, y))) << y;
+    for (char ch : std::string("Lumenkin")) EXPECT_TRUE(hasLetter(ch)) << ch;
+    for (int on = 0; on <= 1; on++) {
+        const Image power = Picture("P140" + std::to_string(on));
+        int reds = 0;
+        for (size_t i = 0; i < power.px.size(); i += 4) reds += power.px[i] == 255 && power.px[i + 1] == 0;
+        EXPECT_TRUE(on ? reds > 40 : reds == 0) << reds;
+    }
+}
+
+TEST(ResourceScript, ListsExactlyTheGeneratedIconsBitmapsAndCursor) {
+    const std::string icons = ARTGEN_ICONS_RC, dir = icons.substr(0, icons.find_last_of("/\\") + 1);
+    std::map<std::string, std::string> entries, expected;
+    for (const std::string script : {"icons.rc", "pictures.rc"}) {
+        std::ifstream in(dir + script);
+        ASSERT_TRUE(in) << "cannot read " << dir + script;
+        for (std::string line, name, type, file; std::getline(in, line);) {
+            std::istringstream words(line);
+            if ((words >> name >> type >> file) && name.rfind("//", 0) != 0) entries[name] = type + " " + file;
+        }
+    }
+    for (const IconDef& d : iconCatalogue()) expected[d.name] = "ICON \"" + d.file + "\"";
+    for (const PictureDef& d : pictureCatalogue())  // the About pictures are listed with the About dialog
+        if (d.name != "118" && d.name != "1500" && d.name != "1501") expected[d.name] = "BITMAP \"" + d.file + "\"";
+    expected["NullCursor"] = "CURSOR \"" + std::string(kNullCursorFile) + "\"";
     EXPECT_EQ(entries, expected);
 }
-#endif
