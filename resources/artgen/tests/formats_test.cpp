@@ -106,7 +106,7 @@ TEST(Png, ChunksCarryTheirCrcAndStoredBlocksHoldTheFilteredRows) {
     EXPECT_TRUE((z[0] & 15) == 8 && (z[0] * 256 + z[1]) % 31 == 0);  // deflate, header check bits
     EXPECT_TRUE(z[2] == 0 && getLe16(z, 3) == 65535 && getLe16(z, 5) == 0 && z[2 + 5 + 65535] == 0 && z[last] == 1);
     EXPECT_TRUE(getLe16(z, last + 1) == 150000 - 2 * 65535 && getLe16(z, last + 3) == (getLe16(z, last + 1) ^ 0xFFFF));
-    EXPECT_EQ(getBe32(z, z.size() - 4), adler32(large.data(), large.size()));
+    EXPECT_EQ(getBe32(z, z.size() - 4), 0x08ED0681u);  // Adler-32 of the data
 
     const Image img = checker(5, 3);
     const Bytes png = encodePng(img);

@@ -24,7 +24,7 @@ TEST(Shapes, DistancesAndCombinations) {
     const struct { Shape shape; Vec2 at; double distance; } exact[] = {
         {circle({10, 10}, 4), {10, 10}, -4}, {circle({10, 10}, 4), {17, 10}, 3}, {r, {5, 6}, 2}, {t, {0, -4}, 0},
         {ellipse({0, 0}, 6, 2), {6, 0}, 0}, {ellipse({0, 0}, 6, 2), {0, 2}, 0}, {t, {0, 11}, 0},
-        {scaled(circle({0, 0}, 2), {0, 0}, 3), {6, 0}, 0}};
+        {scaled(circle({}, 2), {}, 3), {9, 0}, 3}};
     for (const auto& e : exact) EXPECT_NEAR(e.shape(e.at), e.distance, 1e-9) << e.at.x << "," << e.at.y;
     const struct { Shape shape; Vec2 at; bool inside; } sides[] = {
         {r, {5, 2}, true}, {r, {0.1, 0.1}, false}, {t, {2, 5}, true}, {t, {3.5, 7}, false},  // a rounded corner is cut
@@ -50,16 +50,17 @@ TEST(Canvas, CoverageSoftEdgesScaleBlendsAndGlow) {
     for (Canvas* s : {&big, &small}) s->fill(rect(4, 4, 20, 28), rgb(0, 0, 255));
     EXPECT_TRUE(std::abs(alphaSum(big.toImage()) - 384) < 1 && std::abs(alphaSum(small.toImage()) - 96) < 1);
 
-    Canvas blends(4, 1);
+    Canvas blends(5, 1);
     blends.fill(rect(0, 0, 4, 1), rgb(0, 0, 255));
     blends.fill(rect(0, 0, 1, 1), rgb(255, 0, 0), 0.5f);              // half red over blue
     blends.fill(rect(1, 0, 2, 1), rgb(0, 0, 0), 1.0f, Blend::Erase);  // hole
     blends.fill(rect(2, 0, 3, 1), rgb(255, 0, 0), 0.5f, Blend::Erase);
-    for (int i = 0; i < 2; i++) blends.fill(rect(3, 0, 4, 1), rgb(255, 255, 0), 0.5f, Blend::Add);  // makes white
+    for (int i = 0; i < 2; i++) blends.fill(rect(3, 0, 5, 1), rgb(255, 255, 0), 0.5f, Blend::Add);  // white on blue
     const Image b = blends.toImage();
     EXPECT_TRUE(std::abs(b.at(0, 0)[0] - 128) <= 1 && std::abs(b.at(0, 0)[2] - 127) <= 1);
     EXPECT_TRUE(b.at(1, 0)[3] == 0 && std::abs(b.at(2, 0)[3] - 128) <= 1 && b.at(2, 0)[2] == 255);
     EXPECT_TRUE(b.at(3, 0)[0] == 255 && b.at(3, 0)[1] == 255 && b.at(3, 0)[2] == 255);
+    EXPECT_TRUE(b.at(4, 0)[0] == 255 && b.at(4, 0)[2] == 0 && std::abs(b.at(4, 0)[3] - 191) <= 1);  // yellow, 3/4 there
 
     Canvas glow(32, 32);  // fades with the square of the distance and dies out before the edges
     glow.glow(circle({4, 16}, 3), rgb(255, 255, 255), 6, 1.0f);
