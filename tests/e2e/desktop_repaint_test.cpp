@@ -111,10 +111,13 @@ TEST(DesktopRepaint, WhatDialogsAndTheSaverCoveredComesBackAndApplyRepaintsTheSt
     ASSERT_NE(box.MainWindow(), nullptr);
     const uint32_t desktopColour = e2e::ScreenBits(RECT{0, 200, 1, 201})[0];
     ASSERT_TRUE(e2e::WaitFor([&] { return Shown(desktopColour, kStrip) > 1000; })) << "the string shows";
-    std::string settingsBeforeQuit;
+    std::string handEdited;
     for (const Round& round : kRounds) {
         SCOPED_TRACE(std::string(CaptionOf(round.open)) + " " + kWays[static_cast<int>(round.close)]);
-        settingsBeforeQuit = box.IniText();
+        if (round.close == Close::Quit) {   // an edit that a save would undo
+            handEdited = box.IniText();
+            box.WriteIniText(handEdited.replace(handEdited.find("Mode=3"), 6, "Mode=4"));
+        }
         const std::vector<uint32_t> before = e2e::ScreenBits(kBelowTheLights);
         PostMessageA(box.MainWindow(), WM_SYSCOMMAND, round.open, 0);
         HWND dialog = e2e::WaitForDialog(box.pid(), CaptionOf(round.open));
@@ -126,5 +129,5 @@ TEST(DesktopRepaint, WhatDialogsAndTheSaverCoveredComesBackAndApplyRepaintsTheSt
         ExpectRestored(before, "dialog", place);
     }
     EXPECT_EQ(box.ExitCode(), 0u) << "Quit ends the program";
-    EXPECT_EQ(box.IniText(), settingsBeforeQuit) << "Quit saves nothing";
+    EXPECT_EQ(box.IniText(), handEdited) << "Quit saves nothing";
 }
