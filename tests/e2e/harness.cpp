@@ -2,11 +2,11 @@
 #include "harness.h"
 
 #include <gtest/gtest.h>
-#include <shellapi.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace e2e {
 
@@ -14,42 +14,21 @@ namespace {
 
 constexpr char kDesktopVariable[] = "LUMENKIN_E2E_DESKTOP";
 
-// Runs the current test in a new process of this program on a virtual desktop of this
-// name, the size of the screen and with a taskbar, and returns its exit code.
-DWORD RunCurrentTestOn(const char* desktop) {
-    const std::string key = "Software\\Wine\\Explorer\\Desktops";   // the test prefix turns the shell on
-    char text[MAX_PATH];
-    wsprintfA(text, "%dx%d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), desktop, REG_SZ, text, lstrlenA(text) + 1);
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    GetModuleFileNameA(nullptr, text, sizeof text);
-    std::string cmd = std::string("\"") + text + "\" --gtest_color=no --gtest_filter=" + test->test_suite_name() +
-                      "." + test->name();
-    std::string desktopName = desktop;
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.lpDesktop = &desktopName[0];
-    PROCESS_INFORMATION pi{};
-    SetEnvironmentVariableA(kDesktopVariable, desktop);
-    DWORD code = 98;
-    if (CreateProcessA(text, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, 5 * 60 * 1000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+// The first top-level window of process `pid` with this class and caption (null: any).
+HWND WindowOf(DWORD pid, const char* cls, const char* caption, bool visible) {
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, cls, caption)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == pid && (!visible || IsWindowVisible(w))) return w;
     }
-    SetEnvironmentVariableA(kDesktopVariable, nullptr);
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), desktop);
-    return code;
+    return nullptr;
 }
 
 }  // namespace
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string ProgramDir() {
@@ -63,38 +42,27 @@ std::string ProgramDir() {
 
 Sandbox::Sandbox(const std::string& exeName, size_t minPathLength) : exeName_(exeName) {
     char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    char unique[64];
-    wsprintfA(unique, "lumenkin-e2e-%lu-%lu", GetCurrentProcessId(), GetTickCount());
-    root_ = dir_ = std::string(temp) + unique;
+    wsprintfA(temp + GetTempPathA(MAX_PATH - 64, temp), "lumenkin-e2e-%lu-%lu", GetCurrentProcessId(), GetTickCount());
+    root_ = dir_ = temp;
     CreateDirectoryA(root_.c_str(), nullptr);
     // The program's own path must still fit the 260 characters CreateProcess takes.
     while (dir_.size() + 1 < minPathLength) {
         dir_ += "\\" + std::string(std::min<size_t>(minPathLength - dir_.size() - 1, 60), 'd');
         CreateDirectoryA(dir_.c_str(), nullptr);
     }
-    CopyFileA((ProgramDir() + "\\lumenkin.exe").c_str(), ExePath().c_str(), FALSE);
-    WIN32_FIND_DATAA fd;
-    HANDLE find = FindFirstFileA((ProgramDir() + "\\*.mid").c_str(), &fd);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &fd))
-        CopyFileA((ProgramDir() + "\\" + fd.cFileName).c_str(), (dir_ + "\\" + fd.cFileName).c_str(), FALSE);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    const std::string from = ProgramDir() + "\\";
+    CopyFileA((from + "lumenkin.exe").c_str(), ExePath().c_str(), FALSE);
+    for (const char* tune : kTunes) CopyFileA((from + tune).c_str(), (dir_ + "\\" + tune).c_str(), FALSE);
 }
-
-Sandbox::Sandbox(InPlace existing) : dir_(existing.dir), root_(existing.dir), exeName_("lumenkin.exe") {}
 
 Sandbox::~Sandbox() {
     if (pi_.hProcess) {
-        if (Running() && RemoveLights() == 12345) TerminateProcess(pi_.hProcess, 99), WaitExit(5000);
+        if (RemoveLights() == kNotEnded) TerminateProcess(pi_.hProcess, 99), WaitForSingleObject(pi_.hProcess, 5000);
         CloseHandle(pi_.hThread);
         CloseHandle(pi_.hProcess);
     }
-    const std::string from = root_ + '\0';   // a list of one, ending in two NULs
-    SHFILEOPSTRUCTA remove{};
-    remove.wFunc = FO_DELETE;
-    remove.pFrom = from.c_str();
-    remove.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&remove);
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
 }
 
 void Sandbox::WriteIniText(const std::string& text) {
@@ -107,72 +75,40 @@ std::string Sandbox::Value(const char* section, const char* key) const {
     return buffer;
 }
 
-std::vector<std::string> Sandbox::Keys(const char* section) const {
-    std::vector<std::string> keys;
-    char buffer[4096];
-    const DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer, sizeof buffer, IniPath().c_str());
-    for (DWORD i = 0; i < n; i += static_cast<DWORD>(keys.back().size()) + 1) keys.emplace_back(buffer + i);
-    return keys;
-}
-
 bool Sandbox::Start(const char* desktop) {
+    std::string desktopName = desktop ? desktop : "", cmd = "\"" + ExePath() + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string desktopName = desktop ? desktop : "";
-    if (desktop) si.lpDesktop = &desktopName[0];
+    si.lpDesktop = desktop ? &desktopName[0] : nullptr;
     // Started from another folder, as from a shortcut: whatever it keeps goes beside the exe.
-    std::string cmd = "\"" + ExePath() + "\"";
-    if (!CreateProcessA(ExePath().c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-        return false;
-    WaitForInputIdle(pi_.hProcess, 5000);
-    return true;
+    const bool started = CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+    if (started) WaitForInputIdle(pi_.hProcess, 5000);
+    return started;
 }
 
-bool Sandbox::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
-    if (!pi_.hProcess || WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-    if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);
-    return true;
-}
-
-DWORD Sandbox::RemoveLights() {
-    for (HWND w : WindowsOf(pi_.dwProcessId, "lumenkinWClass", nullptr)) PostMessageA(w, WM_SYSCOMMAND, 1003, 0);
-    DWORD code = 12345;
-    WaitExit(10000, &code);
+DWORD Sandbox::ExitCode() {
+    DWORD code = kNotEnded;
+    if (WaitForSingleObject(pi_.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(pi_.hProcess, &code);
     return code;
 }
 
-HWND Sandbox::MainWindow() const {
-    std::vector<HWND> found;
-    WaitFor([&] { return !(found = WindowsOf(pi_.dwProcessId, "lumenkinWClass", nullptr)).empty(); });
-    return found.empty() ? nullptr : found.front();
+DWORD Sandbox::RemoveLights() {
+    PostMessageA(WindowOf(pid(), "lumenkinWClass", nullptr, false), WM_SYSCOMMAND, 1003, 0);
+    return ExitCode();
 }
 
-std::vector<HWND> WindowsOf(DWORD pid, const char* cls, const char* caption) {
-    std::vector<HWND> found;
-    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, cls, caption)) != nullptr;) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == pid) found.push_back(w);
-    }
-    return found;
-}
+HWND Sandbox::MainWindow() const { return WaitForWindow(pid(), "lumenkinWClass", nullptr, 10000, false); }
 
-HWND WaitForWindow(DWORD pid, const char* cls, const char* caption, DWORD timeoutMs) {
+HWND WaitForWindow(DWORD pid, const char* cls, const char* caption, DWORD timeoutMs, bool visible) {
     HWND found = nullptr;
-    WaitFor([&] {
-        for (HWND w : WindowsOf(pid, cls, caption))
-            if (IsWindowVisible(w)) { found = w; return true; }
-        return false;
-    }, timeoutMs);
+    if (!WaitFor([&] { return (found = WindowOf(pid, cls, caption, visible)) != nullptr; }, timeoutMs) && timeoutMs)
+        ADD_FAILURE() << "no window " << (caption ? caption : cls) << " showed";
     return found;
 }
 
-std::string TextOf(HWND window) {
-    // The wide call crosses process boundaries whole; the ANSI one may not.
-    wchar_t wide[1024] = L"";
-    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
-    char text[2048] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+std::wstring TextOf(HWND window) {
+    wchar_t text[1024] = L"";   // the wide call crosses process boundaries whole; the ANSI one may not
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -188,8 +124,32 @@ VirtualDesktop::VirtualDesktop() {
         if (!here_) ADD_FAILURE() << "the virtual desktop did not show";
         return;
     }
+    // Runs the current test in a new process of this program on a virtual desktop the
+    // size of the screen and with a taskbar.
     wsprintfA(name_, "LumenkinE2E%lu", GetCurrentProcessId());
-    EXPECT_EQ(RunCurrentTestOn(name_), 0u) << "the run on the virtual desktop " << name_ << " failed";
+    const std::string key = "Software\\Wine\\Explorer\\Desktops";   // the test prefix turns the shell on
+    char text[MAX_PATH];
+    wsprintfA(text, "%dx%d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name_, REG_SZ, text, lstrlenA(text) + 1);
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    GetModuleFileNameA(nullptr, text, sizeof text);
+    std::string cmd = std::string("\"") + text + "\" --gtest_color=no --gtest_filter=" + test->test_suite_name() +
+                      "." + test->name();
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.lpDesktop = name_;
+    PROCESS_INFORMATION pi{};
+    SetEnvironmentVariableA(kDesktopVariable, name_);
+    DWORD code = 98;
+    if (CreateProcessA(text, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, 5 * 60 * 1000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    SetEnvironmentVariableA(kDesktopVariable, nullptr);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name_);
+    EXPECT_EQ(code, 0u) << "the run on the virtual desktop " << name_ << " failed";
 }
 
 VirtualDesktop::~VirtualDesktop() {
@@ -205,23 +165,31 @@ VirtualDesktop::~VirtualDesktop() {
     CloseHandle(explorer);
 }
 
-std::vector<uint32_t> ScreenBits(const RECT& area) {
-    const int width = area.right - area.left, height = area.bottom - area.top;
+std::vector<uint32_t> Picture(int width, int height, const uint32_t* start, const std::function<void(HDC)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    auto* pixels = static_cast<uint32_t*>(bits);
+    if (start) std::copy(start, start + width * height, pixels);
+    draw(dc);
     GdiFlush();
-    std::vector<uint32_t> pixels(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + width * height);
-    for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
-    SelectObject(memory, previous);
+    std::vector<uint32_t> picture(pixels, pixels + width * height);
+    for (uint32_t& pixel : picture) pixel &= 0xFFFFFF;
+    SelectObject(dc, previous);
     DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    DeleteDC(dc);
+    return picture;
+}
+
+std::vector<uint32_t> ScreenBits(const RECT& area) {
+    return Picture(area.right - area.left, area.bottom - area.top, nullptr, [&](HDC dc) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left, area.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    });
 }
 
 void FillScreen(COLORREF colour) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ namespace e2e {
 
 // Settings that open no dialog at start-up (no MIDI warning, no Options).
 inline const std::string kQuiet = "[Settings]\r\nWarnMusic=0\r\nStartOptions=0\r\n";
+constexpr DWORD kNotEnded = 12345;
+// The tunes that ship beside the program.
+inline const char* const kTunes[] = {"xmastune.mid", "wewish.mid", "deckhall.mid", "otannen.mid", "joyworld.mid",
+                                     "silentnt.mid"};
 
 std::string FileText(const std::string& path);
 // LUMENKIN_PROGRAM_DIR when set (the program that ships), else this build's own folder.
@@ -22,10 +27,8 @@ std::string ProgramDir();
 class Sandbox {
 public:
     explicit Sandbox(const std::string& exeName = "lumenkin.exe", size_t minPathLength = 0);
-    struct InPlace {
-        std::string dir;
-    };
-    explicit Sandbox(InPlace existing);
+    struct InPlace { std::string dir; };
+    explicit Sandbox(InPlace in) : dir_(in.dir), root_(in.dir), exeName_("lumenkin.exe") {}
     ~Sandbox();
 
     const std::string& dir() const { return dir_; }
@@ -35,16 +38,15 @@ public:
     std::string IniText() const { return FileText(IniPath()); }
     void WriteIniText(const std::string& text);
     std::string Value(const char* section, const char* key) const;   // "<missing>" if absent
-    std::vector<std::string> Keys(const char* section) const;
 
     // `desktop` names the desktop to start on (null: this process's own).
     bool Start(const char* desktop = nullptr);
     DWORD pid() const { return pi_.dwProcessId; }
-    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
-    bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
-    // "&Remove Lights" (1003) to the main window; the exit code, or 12345 if it did not end.
+    // The exit code once the program has ended, or kNotEnded after 10 seconds.
+    DWORD ExitCode();
+    // "&Remove Lights" (1003) to the main window, then ExitCode().
     DWORD RemoveLights();
-    // The hidden main window ("lumenkinWClass"), waiting for it to appear.
+    // The hidden main window ("lumenkinWClass"), waiting for it as WaitForWindow does.
     HWND MainWindow() const;
 
 private:
@@ -52,14 +54,14 @@ private:
     PROCESS_INFORMATION pi_{};
 };
 
-// Top-level windows of process `pid` with this class and caption (null: any).
-std::vector<HWND> WindowsOf(DWORD pid, const char* cls, const char* caption);
-// Waits until such a window is visible; null on time-out.
-HWND WaitForWindow(DWORD pid, const char* cls, const char* caption, DWORD timeoutMs = 10000);
+// Waits until a top-level window of process `pid` with this class and caption (null:
+// any) shows (or only exists); on time-out returns null and, unless it only looked
+// (no time), fails the test.
+HWND WaitForWindow(DWORD pid, const char* cls, const char* caption, DWORD timeoutMs = 10000, bool visible = true);
 inline HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs = 10000) {
     return WaitForWindow(pid, "#32770", caption, timeoutMs);
 }
-std::string TextOf(HWND window);
+std::wstring TextOf(HWND window);
 // Presses a dialog's button as a user would (WM_COMMAND with BN_CLICKED).
 void PressButton(HWND dialog, int id);
 
@@ -80,7 +82,10 @@ private:
     bool here_ = false;
 };
 
-// The screen's pixels in `area`, row by row, as 0x00RRGGBB.
+// A width x height picture that starts as `start` (null: black) and has `draw` done on
+// it, row by row as 0x00RRGGBB.
+std::vector<uint32_t> Picture(int width, int height, const uint32_t* start, const std::function<void(HDC)>& draw);
+// The screen's pixels in `area`.
 std::vector<uint32_t> ScreenBits(const RECT& area);
 // Paints the whole screen one colour (nothing repaints the bare X root by itself).
 void FillScreen(COLORREF colour);
