@@ -132,10 +132,23 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
     testenv::Pump();
     EXPECT_EQ(settings.Zoom, 1 - zoom);
     EXPECT_EQ(SendMessageA(mainWindow, WM_TRAYNOTIFY, 4762, WM_MOUSEMOVE), 0);
-    // "&Remove Lights" closes the window, takes the fonts and the saver with it, and quits with 0.
+    // "&Remove Lights" closes the window, takes the fonts and the saver with it, repaints the desktop
+    // (here a stand-in that notes its paint) and quits with 0.
+    static bool painted;
+    WNDCLASSA dc{0, [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+        painted |= m == WM_PAINT;
+        return DefWindowProcA(w, m, wp, lp);
+    }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "StandInDesktop"};
+    RegisterClassA(&dc);
+    desktopWindow = CreateWindowExA(0, dc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr, nullptr,
+                                    nullptr, nullptr);
+    testenv::Pump();
+    painted = false;
     HWND window = mainWindow;
     PostMessageA(window, WM_SYSCOMMAND, kCmdRemoveLights, 0);
     EXPECT_EQ(RunMessageLoop(), 0);
+    EXPECT_TRUE(GetUpdateRect(desktopWindow, nullptr, FALSE) || painted);
+    DestroyWindow(desktopWindow);
     EXPECT_FALSE(IsWindow(window) || smallFont || bigFont || messageFont);
     EXPECT_EQ(settings.ScreenSaver, 0);
 }
