@@ -5,12 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-// A window's client pixels as COLORREF values.
+// A screen-sized window's pixels as COLORREF values.
 struct Snapshot {
     explicit Snapshot(HWND window) {
-        RECT client;
-        GetClientRect(window, &client);
-        w = client.right, h = client.bottom;
         HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
         HGDIOBJ previous = SelectObject(memory, bitmap);
@@ -30,7 +27,7 @@ struct Snapshot {
             n += colour == CLR_INVALID ? pixels[i] != 0 : pixels[i] == colour;
         return n;
     }
-    int w = 0, h = 0;
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     std::vector<COLORREF> pixels;
 };
 
@@ -49,9 +46,8 @@ struct Canvas {
                                       nullptr, nullptr, nullptr, nullptr);
 };
 
-// The program's generator replayed from a seed: r(n) is one "random mod n", r.coin() one coin.
+// The program's generator replayed from a seed: r(n) is one "random mod n", so r(2) is also one coin.
 struct Draws {
     explicit Draws(unsigned seed) { std::srand(seed); }
     int operator()(int n) { return std::rand() % n; }
-    int coin() { return std::rand() & 1; }
 };

@@ -6,11 +6,9 @@
 #include "effect_canvas.h"
 #include "saver/effects/falling_snow.h"
 
-namespace {
 constexpr COLORREF kWhite = 0xFFFFFF, kGround = 0x0000FF;   // any colour but black is ground
-}  // namespace
 
-TEST(FallingSnow, ThreeNewFlakesAFrameAsDrawnThenEveryFlakeSteps) {
+TEST(FallingSnow, ThreeNewFlakesAFrameAsDrawnThenFallingLandingClimbingSlidingAndTurningRound) {
     Canvas canvas;
     SnowReset();
     std::srand(5);
@@ -18,10 +16,8 @@ TEST(FallingSnow, ThreeNewFlakesAFrameAsDrawnThenEveryFlakeSteps) {
     Draws r(5);
     Snowflake drawn[3];
     for (Snowflake& d : drawn) {
-        d.x = r(canvas.w + 1), d.y = r(21), d.speed = 3;
-        if (r.coin() == 0) d.speed = 7;
-        if (r.coin() == 0) d.speed = 5;
-        d.dir = r.coin() == 0 ? -1 : 1;
+        d.x = r(canvas.w + 1), d.y = r(21), d.speed = r(2) == 0 ? 7 : 3;   // 3, then 7 or 5 on a coin's 0
+        d.speed = r(2) == 0 ? 5 : d.speed, d.dir = r(2) == 0 ? -1 : 1;
     }
     const Snapshot shot(canvas.hwnd);
     for (const Snowflake& d : drawn) {   // then each falls with a jitter of -1..1
@@ -31,19 +27,11 @@ TEST(FallingSnow, ThreeNewFlakesAFrameAsDrawnThenEveryFlakeSteps) {
                     f.dir == d.dir && f.otherDir == -d.dir && shot.At(x, y) == kWhite) << &d - drawn;
     }
     EXPECT_TRUE(snowflakes[3].active == 0 && shot.Count(kWhite) == 3);
-}
-
-TEST(FallingSnow, FallingLandingClimbingSlidingAndTurningRound) {
-    Canvas canvas;
     const int W = canvas.w, H = canvas.h;
     // One frame of a flake falling 7 a frame (seeds 6, 1 and 2 jitter it by 0, +1 and -1) or sliding, its pixel
     // drawn, over ground; then the flake. Its pixel goes with it, but for a move over sideways.
-    const struct {
-        unsigned seed;
-        int x0, y0, fall, dir;
-        std::vector<RECT> ground;
-        int active, x, y, falling, sliding, dir2;
-    } rows[] = {
+    const struct { unsigned seed; int x0, y0, fall, dir; std::vector<RECT> ground;
+                   int active, x, y, falling, sliding, dir2; } rows[] = {
         {1, 500, 400, 1, 1, {}, 1, 501, 407, 1, 0, 1}, {2, 0, 400, 1, 1, {}, 1, 0, 407, 1, 0, 1},   // free; at the edge
         {1, W, 400, 1, 1, {}, 0, W, -1, 0, 0, 1},                                 // off the screen's right: lost on top
         {6, 500, H - 3, 1, 1, {}, 0, 500, H - 1, 0, 0, 1},                        // the row below the screen is ground

@@ -7,26 +7,21 @@
 #include "saver/effects/fireworks.h"
 #include "saver/effects/sparks.h"
 
-namespace {
-
-// Bright and dim colours of the fireworks' schemes 1..7 (blue, yellow, green, red, magenta, cyan, white)
-// and of the three kinds of spark (yellow, white, red).
+// Bright and dim colours of the fireworks' schemes 1..7 and of the three kinds of spark (yellow, white, red).
 constexpr COLORREF kSchemes[7][2] = {{0xFF0000, 0x7F0000}, {0x00FFFF, 0x007F7F}, {0x00FF00, 0x007F00},
                                      {0x0000FF, 0x00007F}, {0xFF00FF, 0xFF00FF}, {0xFFFF00, 0x7F7F00},
                                      {0xFFFFFF, 0xC0C0C0}};
 constexpr COLORREF kKinds[3][2] = {{0x00FFFF, 0x007F7F}, {0xFFFFFF, 0xC0C0C0}, {0x0000FF, 0x00007F}};
 
 // Fireworks with one burst, Sparks with every slot busy off the screen: only a case's own dots move.
-void Quiet(const Canvas& canvas, int particles) {
+static void Quiet(const Canvas& canvas, int particles) {
     fireworksReady = sparksReady = true;
     burstCount = 1, bursts[0].count = particles;
     for (Spark& s : sparks) s = Spark{1, -100, -100, 0, 0, 1000, 0, 0};
     sparkMaxX = canvas.w, sparkFloorY = canvas.h - 1;
 }
 
-}  // namespace
-
-TEST(Fireworks, BurstsLaunchAsDrawnInTheirSchemesColours) {
+TEST(FireworksAndSparks, BurstsAsDrawnInTheirSchemesColoursFlightUnderGravityAndDampingAndColourByLife) {
     for (int scheme = 1; scheme <= 7; ++scheme) {
         std::srand(scheme);
         LaunchBurst(0, 70, 80, scheme);
@@ -48,17 +43,11 @@ TEST(Fireworks, BurstsLaunchAsDrawnInTheirSchemesColours) {
     bursts[0].particles[0] = Particle{0xFFFFFF, 0xFFFFFF, 500, 300, 0, 0, 0, 1, 0};
     canvas.Fill(0);
     FireworksFrame(canvas.hwnd);
-    EXPECT_TRUE(bursts[0].count >= 12 && bursts[0].particles[0].life >= 10);
-    EXPECT_EQ(Snapshot(canvas.hwnd).Count(CLR_INVALID), 0);
-}
-
-TEST(FireworksAndSparks, FlightUnderGravityAndDampingAndTheColourByLife) {
-    Canvas canvas;
+    EXPECT_TRUE(bursts[0].particles[0].life >= 10 && !Snapshot(canvas.hwnd).Count(CLR_INVALID));
     Quiet(canvas, 1);   // from (500, 300) at (100, -50) pixels a frame; the particle and the spark stay white
     bursts[0].particles[0] = Particle{0xFFFFFF, 0xFFFFFF, 500, 300, 100, -50, 0, 40, 0};
     sparks[0] = Spark{1, 500, 300, 100, -50, 40, 1, 0};
-    const POINT flight[] = {{600, 250}, {696, 202}, {788, 156}, {876, 113},
-                            {960, 73},  {1041, 36}, {1119, 1},  {1194, -31}};
+    const POINT flight[] = {{600, 250}, {696, 202}, {788, 156}, {876, 113}, {960, 73}, {1041, 36}, {1119, 1}};
     for (const POINT& at : flight) {
         FireworksFrame(canvas.hwnd), SparksFrame(canvas.hwnd);
         const Particle& p = bursts[0].particles[0];
@@ -66,8 +55,7 @@ TEST(FireworksAndSparks, FlightUnderGravityAndDampingAndTheColourByLife) {
         ASSERT_TRUE(p.x == at.x && p.y == at.y && sparks[0].x == at.x && sparks[0].y == at.y) << &at - flight;
         EXPECT_EQ(shot.Count(CLR_INVALID), shot.At(at.x, at.y) == 0xFFFFFF) << "no trails";
     }
-    // Standing still, by the life before the frame: bright above 10, dim from 7, grey from 3, then black (at 1:
-    // gone). Particles in row 300, sparks of each kind in rows 320 to 360; each first erases its last picture.
+    // Standing dots by the life before the frame: bright above 10, dim from 7, grey from 3, black (at 1: gone).
     const int lives[] = {12, 11, 8, 7, 4, 3, 1}, shades[] = {0, 1, 1, 2, 2, 3, 3};
     canvas.Fill(0xFFFFFF);
     Quiet(canvas, 7);

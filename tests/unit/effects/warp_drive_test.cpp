@@ -4,24 +4,19 @@
 #include "effect_canvas.h"
 #include "saver/effects/warp_drive.h"
 
-namespace {
-
-// The star field as seeded from `seed`: offsets negative on a coin's 0, colours silver, red, yellow,
-// green, blue, magenta, cyan and white.
-void ExpectSeeded(unsigned seed) {
+// Stars seeded from `seed`: offsets negative on a coin's 0; silver, red, yellow, green, blue, magenta, cyan, white.
+static void ExpectSeeded(unsigned seed) {
     constexpr COLORREF kColours[8] = {0xC0C0C0, 0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
     Draws r(seed);
     auto offset = [&r](int n) {
         const int v = r(n);
-        return r.coin() ? v : -v;
+        return r(2) ? v : -v;
     };
     for (const Star& s : stars) {
-        const int x = offset(warpCenterX + 1), y = offset(warpCenterY + 1), z = 125 + r(151), size = r.coin();
+        const int x = offset(warpCenterX + 1), y = offset(warpCenterY + 1), z = 125 + r(151), size = r(2);
         ASSERT_TRUE(s.x == x && s.y == y && s.z == z && s.size == size && s.colour == kColours[r(8)]) << &s - stars;
     }
 }
-
-}  // namespace
 
 TEST(WarpDrive, StarsSeededAsDrawnComeSixNearerAFrameProjectedAndAreSeededAgainBeforeDepthZero) {
     Canvas canvas;
