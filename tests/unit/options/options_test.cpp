@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -130,49 +129,47 @@ const char* const kRateNames[] = {"Very Slow", "Slow", "Medium", "Fast", "Very F
 bool Ticked(int box, int s) { return (box + 1) >> s & 1; }
 const char* Stored(int box, int s) { return Ticked(box, s) != (kBoxes[box].first == IDC_OPT_MORE_LIGHTS) ? "1" : "0"; }
 
-// A 32-bit memory canvas, white at first, in the font of `fontOf`; compared bit for bit.
-struct Canvas {
-    int w, h;
-    HDC dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    HGDIOBJ previous = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    Canvas(int width, int height, HWND fontOf = nullptr) : w(width), h(height) {
-        PatBlt(dc, 0, 0, w, h, WHITENESS);
-        SelectObject(dc, GetStockObject(DC_PEN));
-        if (fontOf) SelectObject(dc, HGDIOBJ(SendMessageA(fontOf, WM_GETFONT, 0, 0)));
-    }
-    ~Canvas() {
-        DeleteObject(SelectObject(dc, previous));
-        DeleteDC(dc);
-    }
-    bool operator==(const Canvas& o) const {
-        GdiFlush();
-        return std::memcmp(bits, o.bits, w * h * 4) == 0;
-    }
-    // `back` all over, `text` from `left` on one centred line.
-    void Face(COLORREF back, COLORREF ink, int left, const char* text) {
-        RECT all{0, 0, w, h}, label{left, 0, w, h};
-        SetDCBrushColor(dc, back);
-        FillRect(dc, &all, HBRUSH(GetStockObject(DC_BRUSH)));
+// A memory DC on a screen-compatible bitmap in colour `back`; `picture` drawn at (x, y) when given.
+struct Surface {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ previous;
+    Surface(int w, int h, const char* picture = nullptr, int x = 0, int y = 0, COLORREF back = 0)
+        : previous(SelectObject(dc, CreateCompatibleBitmap(screen, w, h))) {
+        const RECT all{0, 0, w, h};
         SetBkColor(dc, back);
-        SetTextColor(dc, ink);
-        DrawTextA(dc, text, -1, &label, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX);
-    }
-    void Blit(const char* picture, int x, int y, int cw, int ch, int sx, int sy) {
+        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+        HICON icon = picture ? HICON(LoadImageA(appInstance, picture, IMAGE_ICON, 32, 32, 0)) : nullptr;
+        HBITMAP bitmap = picture && !icon ? LoadBitmapA(appInstance, picture) : nullptr;
         HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, LoadBitmapA(GetModuleHandleA(nullptr), picture));
-        BitBlt(dc, x, y, cw, ch, source, sx, sy, SRCCOPY);
+        HGDIOBJ old = SelectObject(source, bitmap);
+        if (bitmap) BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
+        if (icon) DrawIconEx(dc, x, y, icon, 32, 32, 0, nullptr, DI_NORMAL);
         DeleteObject(SelectObject(source, old));
         DeleteDC(source);
+        if (icon) DestroyIcon(icon);
     }
-    // The dialog draws item 5 of the bulb types (Bells), 8 of the colours (Red & Green), else the first.
-    Canvas& DrawnBy(HWND dialog, int id, UINT type, UINT action, bool selected) {
+    ~Surface() {
+        DeleteObject(SelectObject(dc, previous));
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+    // The item the dialog draws for control `id`: item 5 of the bulb types (Bells), 8 of the colours (Red & Green).
+    Surface& DrawnBy(HWND dialog, int id, UINT type, UINT action, bool selected, RECT area) {
         const UINT item = id == IDC_OPT_BULB_TYPE ? 5 : id == IDC_OPT_COLOR ? 8 : 0;
         const UINT state = selected ? ODS_SELECTED : 0;
-        DRAWITEMSTRUCT d{type, UINT(id), item, action, state, GetDlgItem(dialog, id), dc, {0, 0, w, h}, 0};
+        DRAWITEMSTRUCT d{type, UINT(id), item, action, state, GetDlgItem(dialog, id), dc, area, 0};
         SendMessageA(dialog, WM_DRAWITEM, id, LPARAM(&d));
         return *this;
+    }
+    // Whether colour `c` is in columns [from, to) of rows [top, bottom).
+    bool Has(COLORREF c, int from, int to, int top, int bottom) {
+        for (int x = from; x < to; ++x) {
+            for (int y = top; y < bottom; ++y) {
+                if (GetPixel(dc, x, y) == c) return true;
+            }
+        }
+        return false;
     }
 };
 
@@ -498,67 +495,65 @@ TEST(Preview, EachModeStartsAndStepsItsOwnWayAtItsRate) {
 TEST_F(OptionsTest, PreviewTickListsAndSwitchDrawWhatTheyShow) {
     MidiFiles files({"carol.mid"});
     Open({{"Music", "1"}});
-    RECT client, frame;
-    GetClientRect(dialog, &client);
+    RECT frame;
     GetWindowRect(GetDlgItem(dialog, IDC_OPT_PREVIEW), &frame);
     MapWindowPoints(nullptr, dialog, LPPOINT(&frame), 2);
-    Canvas shown(client.right, client.bottom), wanted(client.right, client.bottom);
     KillTimer(dialog, 1);
-    HDC dc = GetDC(dialog);
-    BitBlt(wanted.dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    // The chase draws, then moves on.
+    // The chase draws, then moves on: "BulbSeq" cells of 11 x 10, off at x 0, on at x 11; the green row on top for
+    // odd bulbs, the red below for even.
     previewMode = 3;
     dialogRate = 4;
     previewPattern = 0x59;
     PreviewTick(dialog);
-    BitBlt(shown.dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(dialog, dc);
-    // "BulbSeq" cells of 11 x 10: off at x 0, on at x 11; the green row on top for odd bulbs, the red below for even.
-    const int x = (frame.left + frame.right) / 2 - 44, y = (frame.top + frame.bottom) / 2 - 5;
-    for (int i = 0; i < 8; ++i) wanted.Blit("BulbSeq", x + 11 * i, y, 11, 10, (0x59 >> i & 1) ? 11 : 0, i % 2 ? 0 : 10);
-    EXPECT_TRUE(shown == wanted);
     EXPECT_EQ(previewPattern, 0xB2);
-    // Pickers: the icon 3 in and 2 down, the label from 38 in, highlighted when selected.
-    const std::tuple<int, bool, const char*, const char*> pickers[] = {
-        {IDC_OPT_BULB_TYPE, true, "Bell11", "Bells"}, {IDC_OPT_COLOR, false, "RedGreen", " Red & Green"}};
-    for (auto [id, selected, icon, label] : pickers) {
-        HWND list = GetDlgItem(dialog, id);
-        Canvas wanted(160, 36, list);
-        const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-        wanted.Face(back, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT), 38, label);
-        HICON picture = HICON(LoadImageA(appInstance, icon, IMAGE_ICON, 32, 32, 0));
-        DrawIconEx(wanted.dc, 3, 2, picture, 32, 32, 0, nullptr, DI_NORMAL);
-        DestroyIcon(picture);
-        Canvas drawn(160, 36, list);
-        EXPECT_TRUE(drawn.DrawnBy(dialog, id, ODT_COMBOBOX, ODA_DRAWENTIRE, selected) == wanted) << label;
+    Surface cells(22, 20, "BulbSeq");
+    const int x = (frame.left + frame.right) / 2 - 44;
+    const int y = (frame.top + frame.bottom) / 2 - 5;
+    for (int i = 0; i < 8; ++i) {
+        const COLORREF cell = GetPixel(cells.dc, (0x59 >> i & 1) ? 16 : 5, i % 2 ? 5 : 15);
+        EXPECT_EQ(testenv::WindowPixel(dialog, x + 11 * i + 5, y + 5), cell) << i;
     }
-    // Music list: a 10 x 10 box at (2, 4), crossed when ticked, the name from 16 in; grey when disabled; never
+    // Pickers: the icon 3 in and 2 down on the item's colour, the label's ink from 38 in.
+    const std::tuple<int, bool, const char*> pickers[] = {{IDC_OPT_BULB_TYPE, true, "Bell11"},
+                                                           {IDC_OPT_COLOR, false, "RedGreen"}};
+    for (auto [id, selected, icon] : pickers) {
+        const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+        const COLORREF ink = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+        Surface drawn(160, 36);
+        drawn.DrawnBy(dialog, id, ODT_COMBOBOX, ODA_DRAWENTIRE, selected, {0, 0, 160, 36});
+        Surface wanted(160, 36, icon, 3, 2, back);
+        EXPECT_EQ(GetPixel(drawn.dc, 150, 30), back) << icon;
+        for (int p = 0; p < 32 * 32; p += 7) {
+            const COLORREF want = GetPixel(wanted.dc, 3 + p % 32, 2 + p / 32);
+            EXPECT_EQ(GetPixel(drawn.dc, 3 + p % 32, 2 + p / 32), want) << icon << p;
+        }
+        EXPECT_TRUE(drawn.Has(ink, 38, 60, 0, 36)) << icon;
+        EXPECT_FALSE(drawn.Has(ink, 35, 38, 0, 36)) << icon;
+    }
+    // Music list: a 10 x 10 box at (2, 4), crossed when ticked, the name from 16 in, grey when disabled; never
     // highlighted.
     HWND music = GetDlgItem(dialog, IDC_OPT_PLAYLIST);
     for (int look = 0; look < 4; ++look) {
-        const bool enabled = look < 2, ticked = look % 2;
-        const COLORREF ink = enabled ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT);
-        const RECT box{2, 4, 13, 15};
-        Canvas wanted(100, 18, music);
-        wanted.Face(GetSysColor(COLOR_WINDOW), enabled ? GetSysColor(COLOR_WINDOWTEXT) : ink, 16, "carol.mid");
-        SetDCBrushColor(wanted.dc, ink);
-        SetDCPenColor(wanted.dc, ink);
-        FrameRect(wanted.dc, &box, HBRUSH(GetStockObject(DC_BRUSH)));
-        for (auto [from, to] : {std::pair{2, 12}, {12, 2}}) {
-            if (!ticked) break;
-            MoveToEx(wanted.dc, from, 4, nullptr);
-            LineTo(wanted.dc, to, 14);
-        }
+        const bool enabled = look < 2;
+        const bool ticked = look % 2;
+        const COLORREF ink = enabled ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_GRAYTEXT);
         EnableWindow(music, enabled);
-        EXPECT_TRUE(Canvas(100, 18, music).DrawnBy(dialog, IDC_OPT_PLAYLIST, ODT_LISTBOX, ODA_SELECT, ticked) == wanted)
-            << look;
+        Surface drawn(100, 18);
+        drawn.DrawnBy(dialog, IDC_OPT_PLAYLIST, ODT_LISTBOX, ODA_SELECT, ticked, {0, 0, 100, 18});
+        EXPECT_EQ(GetPixel(drawn.dc, 90, 9), GetSysColor(COLOR_WINDOW)) << look;
+        for (auto [px, py] : {std::pair{2, 4}, {12, 14}, {2, 14}, {12, 4}}) EXPECT_EQ(GetPixel(drawn.dc, px, py), ink);
+        EXPECT_EQ(GetPixel(drawn.dc, 7, 9) == ink, ticked) << look;
+        EXPECT_EQ(GetPixel(drawn.dc, 7, 5) == ink, false) << look;
+        EXPECT_TRUE(drawn.Has(ink, 16, 40, 0, 18)) << look;
+        EXPECT_FALSE(drawn.Has(ink, 14, 16, 0, 18)) << look;
     }
     // The power switch: "p1400" off, "p1401" on, unscaled from its top-left corner.
     for (int power : {1, 0}) {
-        Canvas wanted(21, 40);
-        wanted.Blit(power ? "P1401" : "P1400", 0, 0, 21, 40, 0, 0);
         dialogPower = power;
-        Canvas drawn(21, 40);
-        EXPECT_TRUE(drawn.DrawnBy(dialog, IDC_OPT_POWER, ODT_BUTTON, ODA_DRAWENTIRE, false) == wanted) << power;
+        Surface drawn(21, 40);
+        drawn.DrawnBy(dialog, IDC_OPT_POWER, ODT_BUTTON, ODA_DRAWENTIRE, false, {0, 0, 21, 40});
+        Surface wanted(21, 40, power ? "P1401" : "P1400");
+        for (int p = 0; p < 21 * 40; p += 5)
+            EXPECT_EQ(GetPixel(drawn.dc, p % 21, p / 21), GetPixel(wanted.dc, p % 21, p / 21)) << power << p;
     }
 }
