@@ -544,7 +544,7 @@ TEST_F(OptionsTest, PreviewTickListsAndSwitchDrawWhatTheyShow) {
         for (auto [px, py] : {std::pair{2, 4}, {12, 14}, {2, 14}, {12, 4}}) EXPECT_EQ(GetPixel(drawn.dc, px, py), ink);
         EXPECT_EQ(GetPixel(drawn.dc, 7, 9) == ink, ticked) << look;
         EXPECT_EQ(GetPixel(drawn.dc, 7, 5) == ink, false) << look;
-        EXPECT_TRUE(drawn.Has(ink, 16, 40, 0, 18)) << look;
+        EXPECT_TRUE(drawn.Has(ink, 16, 18, 0, 18)) << look;
         EXPECT_FALSE(drawn.Has(ink, 14, 16, 0, 18)) << look;
     }
     // The power switch: "p1400" off, "p1401" on, unscaled from its top-left corner.
