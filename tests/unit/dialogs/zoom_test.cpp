@@ -28,15 +28,14 @@ bool Bounds(const ZoomOutline& outline, const RECT& expected, int slack) {
 // Every pixel of the screen.
 std::vector<uint32_t> Screen() {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    uint32_t* bits = nullptr;
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY), GdiFlush();
+    std::vector<uint32_t> pixels(bits, bits + static_cast<size_t>(width) * height);
+    SelectObject(memory, previous), DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
     return pixels;
 }
 
@@ -69,7 +68,8 @@ TEST(Zoom, FramesGrowTurningHalfARevolutionAndShrinkToTheCentre) {
     const std::vector<ZoomOutline> opening = ZoomDialogOpenFrames(dialog);
     DestroyWindow(dialog);
     ASSERT_EQ(opening.size(), frames.size());
-    for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(std::memcmp(&opening[i], &frames[i], sizeof frames[i]), 0) << i;
+    for (size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(std::memcmp(&opening[i], &frames[i], sizeof frames[i]), 0) << i;
 }
 
 TEST(Zoom, BothAnimationsLeaveEveryPixelAsItWas) {
