@@ -15,14 +15,11 @@ const RECT kSquare{96, 96, 104, 104};
 const RECT kDialog{300, 200, 701, 461};
 
 // The bounding box of an outline's corners, up to `slack` pixels off `expected`.
-bool Bounds(const ZoomOutline& outline, const RECT& expected, int slack) {
-    RECT r{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (const POINT& p : outline.corner) {
-        r.left = std::min(r.left, p.x), r.top = std::min(r.top, p.y);
-        r.right = std::max(r.right, p.x), r.bottom = std::max(r.bottom, p.y);
-    }
-    return std::abs(r.left - expected.left) <= slack && std::abs(r.top - expected.top) <= slack &&
-           std::abs(r.right - expected.right) <= slack && std::abs(r.bottom - expected.bottom) <= slack;
+bool Bounds(const ZoomOutline& o, const RECT& expected, int slack) {
+    const auto [left, right] = std::minmax({o.corner[0].x, o.corner[1].x, o.corner[2].x, o.corner[3].x});
+    const auto [top, bottom] = std::minmax({o.corner[0].y, o.corner[1].y, o.corner[2].y, o.corner[3].y});
+    return std::abs(left - expected.left) <= slack && std::abs(top - expected.top) <= slack &&
+           std::abs(right - expected.right) <= slack && std::abs(bottom - expected.bottom) <= slack;
 }
 
 // Every pixel of the screen.

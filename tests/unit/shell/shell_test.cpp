@@ -105,8 +105,6 @@ TEST(Tray, MouseRulesAndMenuCommands) {
     for (HMENU menu : rec.menus) EXPECT_FALSE(IsMenu(menu));
 }
 
-namespace {
-
 // The bar, created below another bar that holds the top 20 pixels, with a recorder as main window.
 class AppBarTest : public ::testing::Test {
 protected:
@@ -123,8 +121,6 @@ protected:
     RECT taken = taskbar.Send(ABM_SETPOS, &top);  // before the bar is made, in SetUp
     HWND bar = nullptr;
 };
-
-}  // namespace
 
 TEST_F(AppBarTest, WindowAndDockingOnEverySide) {
     EXPECT_EQ(GetClassLongPtrA(bar, GCL_STYLE), CS_DBLCLKS);
