@@ -1,4 +1,4 @@
-// Helpers for the in-process unit tests: a clean settings file, a started spine, pixels.
+// Helpers for the in-process unit tests: the settings file, a started spine, windows, menus, pixels.
 #include "support/test_env.h"
 
 #include <fstream>
@@ -12,7 +12,6 @@ namespace testenv {
 std::string IniPath() { return SettingsFilePath(); }
 
 void RemoveIni() {
-    // Flush Wine's/Windows' cached copy of the file before deleting it.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str());
     DeleteFileA(IniPath().c_str());
 }
@@ -46,18 +45,37 @@ void Pump(DWORD ms) {
     } while (GetTickCount() - start < ms);
 }
 
-COLORREF ScreenPixel(int x, int y) {
-    HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return c;
-}
-
 COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return c;
+}
+
+COLORREF ClassBrushColour(HWND window) {
+    LOGBRUSH brush{};
+    GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(window, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
+    return brush.lbColor;
+}
+
+HWND MakeWindow(const char* cls, DWORD style, RECT at, WNDPROC proc, DWORD exStyle, HBRUSH background, HWND parent,
+                int id) {
+    WNDCLASSA wc{0, proc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, background, nullptr, cls};
+    if ((!proc || !RegisterClassA(&wc)) && background) DeleteObject(background);   // registered before
+    return CreateWindowExA(exStyle, cls, "", style, at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), wc.hInstance, nullptr);
+}
+
+std::vector<std::string> MenuItems(HMENU menu, int first) {
+    std::vector<std::string> items;
+    for (int i = first; i < GetMenuItemCount(menu); ++i) {
+        const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+        char text[64] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        items.push_back(state & MF_SEPARATOR ? "-" : std::to_string(GetMenuItemID(menu, i)) + " " + text +
+                        (state & MF_GRAYED ? " grey" : "") + (state & MF_CHECKED ? " checked" : ""));
+    }
+    return items;
 }
 
 Spine::Spine(std::initializer_list<std::pair<const char*, const char*>> extra) {

@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/app.h"
 #include "app/commands.h"
 #include "app/settings.h"
 #include "lights/flash_engine.h"
 #include "lights/light_string.h"
-#include "support/dialog_catcher.h"
 #include "support/test_env.h"
 
 using testenv::ReadIni;
@@ -23,29 +24,27 @@ TEST(Spine, StartUpBuildsTheHiddenMainWindowItsClassAndFonts) {
     EXPECT_EQ(std::string(title) + "|" + name, "Lumenkin v2.1|lumenkinWClass");
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(mainWindow, GWL_STYLE)) & ~(WS_VISIBLE | WS_CLIPSIBLINGS), 0x80CA0000u);
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    RECT r;
-    GetWindowRect(mainWindow, &r);
-    EXPECT_TRUE(r.left == 20 && r.top == 20 && r.right == 20 + w && r.bottom == 20 + h);
+    RECT r, expected{20, 20, 20 + w, 20 + h};
+    EXPECT_TRUE(GetWindowRect(mainWindow, &r) && EqualRect(&r, &expected));
     EXPECT_EQ(GetClassLongPtrA(mainWindow, GCL_STYLE), CS_DBLCLKS);
-    EXPECT_EQ(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND), reinterpret_cast<LONG_PTR>(GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_EQ(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND), LONG_PTR(GetStockObject(LTGRAY_BRUSH)));
     EXPECT_EQ(lightString.bulbCount, w / 32);
     EXPECT_EQ(ReadIni("Settings", "Mode"), "5");  // loaded, normalised and saved straight back
-    const struct { HFONT font; int points; LONG weight; } fonts[] = {
-        {smallFont, 8, FW_NORMAL}, {messageFont, 12, FW_NORMAL}, {bigFont, 72, FW_BOLD}};
     HDC screen = GetDC(nullptr);
-    for (const auto& f : fonts) {
+    for (const auto& [font, points, weight] : {std::tuple{smallFont, 8, FW_NORMAL}, {messageFont, 12, FW_NORMAL},
+                                                {bigFont, 72, FW_BOLD}}) {
         LOGFONTA lf{};
-        ASSERT_TRUE(GetObjectA(f.font, sizeof lf, &lf)) << f.points;
-        EXPECT_TRUE(lf.lfHeight == -MulDiv(f.points, GetDeviceCaps(screen, LOGPIXELSY), 72) && lf.lfWeight == f.weight &&
-                    !lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut && lf.lfOutPrecision == OUT_TT_PRECIS &&
-                    lf.lfQuality == PROOF_QUALITY && lf.lfPitchAndFamily == 4 && !lstrcmpA(lf.lfFaceName, "Arial"))
-            << f.points;
+        EXPECT_TRUE(GetObjectA(font, sizeof lf, &lf) && lf.lfWeight == weight && !lf.lfItalic && !lf.lfUnderline &&
+                    lf.lfHeight == -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72) && !lf.lfStrikeOut &&
+                    lf.lfOutPrecision == OUT_TT_PRECIS && lf.lfQuality == PROOF_QUALITY && lf.lfPitchAndFamily == 4 &&
+                    !lstrcmpA(lf.lfFaceName, "Arial")) << points;
     }
     ReleaseDC(nullptr, screen);
 }
 
 TEST(Spine, SystemMenuAndItsCommands) {
-    Spine spine({{"Zoom", "1"}, {"OnTop", "0"}, {"OwnWindow", "1"}, {"Sound", "0"}, {"ScreenSaver", "1"}, {"IgnoreWinSS", "1"}});
+    Spine spine({{"Zoom", "1"}, {"OnTop", "0"}, {"OwnWindow", "1"}, {"Sound", "0"}, {"ScreenSaver", "1"},
+                 {"IgnoreWinSS", "1"}});
     ASSERT_TRUE(spine.ok());
     // Toggles are saved at once; "Always on Top" lifts the own window above the others.
     auto topmost = [] { return (GetWindowLongA(ownWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
@@ -58,35 +57,24 @@ TEST(Spine, SystemMenuAndItsCommands) {
     SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdOnTop, 0);
     EXPECT_TRUE(ReadIni("Settings", "OnTop") == "0" && !topmost());
     ASSERT_EQ(GetSystemMenu(mainWindow, FALSE), systemMenu);
-    const struct { UINT id; const char* text; } items[] = {
-        {0, ""}, {1005, "Always on &Top"}, {1002, "&Hide Icon"}, {1006, "&Zoom Effects"},
-        {0, ""}, {1000, "&About Lumenkin..."}, {1001, "&Options..."}, {1003, "&Remove Lights"}};
     const int first = GetMenuItemCount(systemMenu) - 8;
-    for (int i = 0; i < 8; ++i) {
-        const UINT state = GetMenuState(systemMenu, first + i, MF_BYPOSITION);
-        char text[64] = "";
-        GetMenuStringA(systemMenu, first + i, text, sizeof text, MF_BYPOSITION);
-        EXPECT_EQ(GetMenuItemID(systemMenu, first + i), items[i].id) << i;
-        EXPECT_STREQ(text, items[i].text);
-        EXPECT_EQ((state & MF_SEPARATOR) != 0, items[i].id == 0) << i;
-        EXPECT_FALSE(items[i].id && (state & (MF_CHECKED | MF_GRAYED))) << i;
-    }
-    for (LONG zoom : {1, 0}) {
+    for (LONG zoom : {1, 0}) {   // Zoom Effects is checked as the menu opens
         settings.Zoom = zoom;
         EXPECT_EQ(SendMessageA(mainWindow, WM_INITMENU, reinterpret_cast<WPARAM>(systemMenu), 0), 1);
-        EXPECT_EQ(GetMenuState(systemMenu, 1006, MF_BYCOMMAND) & MF_CHECKED, zoom ? UINT(MF_CHECKED) : 0u);
-        EXPECT_FALSE(GetMenuState(systemMenu, 1005, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_EQ(testenv::MenuItems(systemMenu, first), (std::vector<std::string>{"-", "1005 Always on &Top",
+                  "1002 &Hide Icon", zoom ? "1006 &Zoom Effects checked" : "1006 &Zoom Effects", "-",
+                  "1000 &About Lumenkin...", "1001 &Options...", "1003 &Remove Lights"}));
     }
     // The dialogs, all owned by the main window.
     const struct { WPARAM command; const char* opens; LRESULT result; } rows[] = {
         {1000, "About Lumenkin...", 1}, {1001, "Options", 1}, {SC_MAXIMIZE, "Options", 1}, {SC_RESTORE, "Options", 1},
         {0xF122, "Options", 1}, {1008, "Select Background Color", 0}};
     for (const auto& row : rows) {
-        const testenv::CaughtDialog opened = testenv::DialogOpenedBy([&] {
-            EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, row.command, 0), row.result) << row.command;
+        LRESULT result = -1;
+        const auto opened = testenv::DialogOpenedBy([&] {
+            result = SendMessageA(mainWindow, WM_SYSCOMMAND, row.command, 0);
         });
-        EXPECT_EQ(opened.caption, row.opens) << row.command;
-        EXPECT_EQ(opened.owner, mainWindow) << row.command;
+        EXPECT_TRUE(opened.caption == row.opens && opened.owner == mainWindow && result == row.result) << row.command;
     }
     ShowWindow(mainWindow, SW_SHOWNA);
     EXPECT_EQ(SendMessageA(mainWindow, WM_SYSCOMMAND, kCmdHide, 0), 1);
@@ -111,18 +99,14 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
         EXPECT_EQ(lastStepTick != 1, d.steps) << d.idle << d.byTimer;
     }
     // Changes to the system's settings recolour the own window and ask the taskbar to repaint.
-    WNDCLASSA wc{0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Shell_TrayWnd"};
-    RegisterClassA(&wc);
-    HWND taskbar = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 700, 4, 4, nullptr,
-                                   nullptr, nullptr, nullptr);
+    HWND taskbar = testenv::MakeWindow("Shell_TrayWnd", WS_POPUP | WS_VISIBLE, {0, 700, 4, 704}, DefWindowProcA,
+                                       WS_EX_TOPMOST);
     for (auto [message, backColor, colour] :
          {std::tuple{WM_WININICHANGE, 5, RGB(0, 0, 127)}, {WM_DEVMODECHANGE, 6, RGB(0, 0, 255)}}) {
         settings.BackColor = backColor;
         testenv::Pump();   // the taskbar paints what was asked before
         EXPECT_EQ(SendMessageA(mainWindow, message, 0, 0), 1);
-        LOGBRUSH brush{};
-        GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(ownWindow, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
-        EXPECT_TRUE(brush.lbColor == colour && GetUpdateRect(taskbar, nullptr, FALSE)) << message;
+        EXPECT_TRUE(testenv::ClassBrushColour(ownWindow) == colour && GetUpdateRect(taskbar, nullptr, 0)) << message;
     }
     DestroyWindow(taskbar);
     // Menu commands come back as system commands, posted rather than carried out at once.
@@ -135,13 +119,10 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
     // "&Remove Lights" closes the window, takes the fonts and the saver with it, repaints the desktop
     // (here a stand-in that notes its paint) and quits with 0.
     static bool painted;
-    WNDCLASSA dc{0, [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
-        painted |= m == WM_PAINT;
-        return DefWindowProcA(w, m, wp, lp);
-    }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "StandInDesktop"};
-    RegisterClassA(&dc);
-    desktopWindow = CreateWindowExA(0, dc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8, nullptr, nullptr,
-                                    nullptr, nullptr);
+    desktopWindow = testenv::MakeWindow("StandInDesktop", WS_POPUP | WS_VISIBLE, {0, 0, 8, 8},
+                                        [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+                                            return painted |= m == WM_PAINT, DefWindowProcA(w, m, wp, lp);
+                                        });
     testenv::Pump();
     painted = false;
     HWND window = mainWindow;
@@ -156,12 +137,11 @@ TEST(Spine, MainWindowMessagesAndRemoveLights) {
 TEST(MessageLoop, SleepsWhileTheQueueIsEmpty) {   // a polling loop would burn its whole second on the processor
     Spine spine;
     ASSERT_TRUE(spine.ok());
-    const auto cpuMs = [] {
-        FILETIME unused, times[2];   // kernel and user time
-        GetThreadTimes(GetCurrentThread(), &unused, &unused, &times[0], &times[1]);
-        ULONGLONG ms = 0;
-        for (const FILETIME& f : times) ms += (ULONGLONG(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 10000;
-        return ms;
+    const auto cpuMs = [] {   // kernel and user time
+        FILETIME t[4];
+        GetThreadTimes(GetCurrentThread(), &t[0], &t[1], &t[2], &t[3]);
+        return ((ULONGLONG(t[2].dwHighDateTime) << 32 | t[2].dwLowDateTime) + ULARGE_INTEGER{{t[3].dwLowDateTime,
+                t[3].dwHighDateTime}}.QuadPart) / 10000;
     };
     for (LONG idle : {0, 1}) {
         settings.IdleProcess = idle;
@@ -187,10 +167,7 @@ TEST(MessageLoop, TakesEveryQueuedMessageBeforeItSleeps) {
     testenv::Pump();
     for (int i = 0; i < 3; ++i) PostMessageA(mainWindow, WM_NULL, 0, 0);
     PostQuitMessage(5);
-    struct Helper {
-        DWORD loopThread;
-        HANDLE done;
-    } helper{GetCurrentThreadId(), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    struct Helper { DWORD loopThread; HANDLE done; } helper{GetCurrentThreadId(), CreateEventA(nullptr, 1, 0, nullptr)};
     HANDLE thread = CreateThread(nullptr, 0, [](void* p) WINAPI -> DWORD {
         auto* h = static_cast<Helper*>(p);
         while (WaitForSingleObject(h->done, 1000) == WAIT_TIMEOUT) PostThreadMessageA(h->loopThread, WM_QUIT, 9, 0);

@@ -21,7 +21,8 @@ protected:
 };
 
 // Every integer key: its default, and two hand-edited values with what each reads as.
-struct KeyRow { const char* key; LONG Settings::*field; LONG byDefault; struct { const char* stored; LONG reads; } probe[2]; };
+struct Probe { const char* stored; LONG reads; };
+struct KeyRow { const char* key; LONG Settings::*field; LONG byDefault; Probe probe[2]; };
 #define ROW(key, def, s1, r1, s2, r2) {#key, &Settings::key, def, {{s1, r1}, {s2, r2}}}
 const KeyRow kKeys[] = {
     ROW(Mode, 3, "-3", 0, "9", 5),          ROW(Color, 8, "-7", -1, "12", 9),
@@ -62,7 +63,8 @@ TEST_F(SettingsTest, EveryKeyHasItsDefaultAndIsBroughtIntoRange) {
     const std::string forty(40, 'x');
     WriteIni("Settings", "SSMsg", forty.c_str());
     const struct { const char* key; const char* stored; LONG Settings::*field; LONG reads; } edges[] = {
-        {"SSDelay", "0", &Settings::SSDelay, 0}, {"Rate", "abc", &Settings::Rate, 2}, {"Mode", "junk", &Settings::Mode, 3}};
+        {"SSDelay", "0", &Settings::SSDelay, 0}, {"Rate", "abc", &Settings::Rate, 2},
+        {"Mode", "junk", &Settings::Mode, 3}};
     for (const auto& e : edges) WriteIni("Settings", e.key, e.stored);
     LoadSettings();
     for (const auto& e : edges) EXPECT_EQ(settings.*e.field, e.reads) << e.key << "=" << e.stored;

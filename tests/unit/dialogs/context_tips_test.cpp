@@ -26,7 +26,8 @@ TEST(ContextTips, EveryControlOfBothDialogsGetsItsTextOrNone) {
         {161, "Shows sample flashing pattern, based on flashing mode and rate"},
         {163, "Show options dialog at startup"}, {166, "Screen saver setup"}, {170, "Flash keyboard status lights"},
         {400, "Toggle power on/off"},
-        {1008, "When random bulbs are selected, checking this option allows the bulb type to be changed every five minutes."}};
+        {1008, "When random bulbs are selected, checking this option allows the bulb type to be changed every five "
+               "minutes."}};
     const std::map<int, std::string> setup = {
         {1, "Save changes"}, {2, "Ignore changes"}, {167, "Set timeout"}, {168, "Mouse movement stops screen saver"},
         {169, "Disallow Windows95 screen saver"}, {171, "Mouse click stops screen saver"}};
@@ -59,8 +60,7 @@ TEST(ContextTips, EveryControlOfBothDialogsGetsItsTextOrNone) {
 namespace {
 
 HWND Make(const char* cls, HWND parent, int id, int y, DWORD style = WS_CHILD | WS_VISIBLE) {
-    return CreateWindowExA(0, cls, "", style, 10, y, 80, 24, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           nullptr, nullptr);
+    return testenv::MakeWindow(cls, style, {10, y, 90, y + 24}, nullptr, 0, nullptr, parent, id);
 }
 
 // A hidden window standing for a dialog: a button, a static label, and a button inside a static panel.
@@ -68,23 +68,17 @@ struct TipDialog {
     TipDialog() { Make("Static", dialog, -1, 40); }
     ~TipDialog() { DestroyWindow(dialog); }
     HWND dialog = Make("Static", nullptr, 0, 0, WS_POPUP), ok = Make("Button", dialog, 1, 10),
-         panel = Make("Static", dialog, 500, 70, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME), power = Make("Button", panel, 400, 0);
+         panel = Make("Static", dialog, 500, 70, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME),
+         power = Make("Button", panel, 400, 0);
 };
 
 // What the tooltip windows were asked to relay, seen by subclassing them.
 std::vector<std::pair<HWND, UINT>> relays;
 WNDPROC tooltipProc;
 LRESULT CALLBACK WatchTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == TTM_RELAYEVENT) relays.emplace_back(reinterpret_cast<const MSG*>(lParam)->hwnd, reinterpret_cast<const MSG*>(lParam)->message);
+    const MSG* relayed = reinterpret_cast<const MSG*>(lParam);
+    if (message == TTM_RELAYEVENT) relays.emplace_back(relayed->hwnd, relayed->message);
     return CallWindowProcA(tooltipProc, window, message, wParam, lParam);
-}
-
-// Takes every queued message (where the hook sees them); mouse and key messages are not
-// dispatched, so the controls do not react.
-void TakeMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message < WM_KEYFIRST || msg.message > WM_MOUSELAST) DispatchMessageA(&msg);
 }
 
 }  // namespace
@@ -107,7 +101,7 @@ TEST(ContextTips, ToolsHookAndRemoval) {
     EXPECT_EQ(tools, (std::map<HWND, HWND>{{options.ok, options.dialog}, {options.power, options.panel}}));
 
     // Each hook relays only the five mouse messages, and only of its own dialog's controls.
-    TakeMessages();
+    testenv::Pump();   // the hooks see each message as it is taken
     tooltipProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(optionsTips.tooltip, GWLP_WNDPROC));
     for (HWND tip : {optionsTips.tooltip, saverSetupTips.tooltip})
         SetWindowLongPtrA(tip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchTooltip));
@@ -117,7 +111,7 @@ TEST(ContextTips, ToolsHookAndRemoval) {
     PostMessageA(options.power, WM_MOUSEMOVE, 0, 0);
     PostMessageA(options.dialog, WM_MOUSEMOVE, 0, 0);
     PostMessageA(setup.ok, WM_LBUTTONDOWN, 0, 0);
-    TakeMessages();
+    testenv::Pump();
     EXPECT_EQ(relays, (std::vector<std::pair<HWND, UINT>>{
                           {options.ok, WM_MOUSEMOVE}, {options.ok, WM_LBUTTONDOWN}, {options.ok, WM_LBUTTONUP},
                           {options.ok, WM_RBUTTONDOWN}, {options.ok, WM_RBUTTONUP}, {options.power, WM_MOUSEMOVE},
@@ -131,13 +125,13 @@ TEST(ContextTips, ToolsHookAndRemoval) {
     EXPECT_FALSE(UnhookWindowsHookEx(setupHook) || IsWindow(setupTip)) << "still installed";
     relays.clear();
     PostMessageA(options.ok, WM_LBUTTONUP, 0, 0);
-    TakeMessages();
+    testenv::Pump();
     EXPECT_EQ(relays, (std::vector<std::pair<HWND, UINT>>{{options.ok, WM_LBUTTONUP}}));
     // A dialog destroyed without removing its tips: the hook goes at the next message taken.
     const HHOOK orphan = optionsTips.hook;
     DestroyWindow(options.dialog);
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    TakeMessages();
+    testenv::Pump();
     EXPECT_FALSE(optionsTips.hook || UnhookWindowsHookEx(orphan));
     relays.clear();
 }

@@ -6,15 +6,6 @@
 #include "dialogs/dialog_helpers.h"
 #include "support/test_env.h"
 
-namespace {
-
-int CALLBACK NoteFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-}  // namespace
-
 // Wine draws the title-bar buttons as glyphs of Marlett and falls back to plain letters
 // ("0", "1", "r") without it; the dialogs are laid out in MS Sans Serif.
 TEST(DialogLook, TheFontsOfTitleBarsAndDialogsAreInstalled) {
@@ -24,7 +15,9 @@ TEST(DialogLook, TheFontsOfTitleBarsAndDialogsAreInstalled) {
         wanted.lfCharSet = DEFAULT_CHARSET;
         std::strcpy(wanted.lfFaceName, face);
         bool found = false;
-        EnumFontFamiliesExA(screen, &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+        EnumFontFamiliesExA(screen, &wanted, [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen) CALLBACK {
+            return *reinterpret_cast<bool*>(seen) = true, 0;
+        }, reinterpret_cast<LPARAM>(&found), 0);
         EXPECT_TRUE(found) << face;
     }
     ReleaseDC(nullptr, screen);
@@ -46,15 +39,10 @@ TEST(DialogHelpers, CentresOnTheScreenAndPaintsTheRaisedFrame) {
     }
 
     constexpr COLORREF kBack = RGB(10, 20, 30), kWhite = RGB(255, 255, 255), kGrey = RGB(127, 127, 127);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+    HWND window = testenv::MakeWindow("lmkFramedTestWindow", WS_POPUP | WS_VISIBLE, {5, 7, 45, 37},
+                                      [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
         return m == WM_PAINT ? (PaintFramedWindow(w), 0) : DefWindowProcA(w, m, wp, lp);
-    };
-    wc.hbrBackground = CreateSolidBrush(kBack);
-    wc.lpszClassName = "lmkFramedTestWindow";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 5, 7, 40, 30, nullptr,
-                                  nullptr, nullptr, nullptr);
+    }, WS_EX_TOPMOST, CreateSolidBrush(kBack));
     UpdateWindow(window);
     // Two rings, light at the top and left, dark at the bottom and right; the inside untouched.
     const struct { int x, y; COLORREF colour; } expected[] = {

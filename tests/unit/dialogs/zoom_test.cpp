@@ -15,28 +15,24 @@ const RECT kSquare{96, 96, 104, 104};
 const RECT kDialog{300, 200, 701, 461};
 
 // The bounding box of an outline's corners, up to `slack` pixels off `expected`.
-bool Bounds(const ZoomOutline& outline, const RECT& expected, int slack) {
-    RECT r{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (const POINT& p : outline.corner) {
-        r.left = std::min(r.left, p.x), r.top = std::min(r.top, p.y);
-        r.right = std::max(r.right, p.x), r.bottom = std::max(r.bottom, p.y);
-    }
-    return std::abs(r.left - expected.left) <= slack && std::abs(r.top - expected.top) <= slack &&
-           std::abs(r.right - expected.right) <= slack && std::abs(r.bottom - expected.bottom) <= slack;
+bool Bounds(const ZoomOutline& o, const RECT& expected, int slack) {
+    const auto [left, right] = std::minmax({o.corner[0].x, o.corner[1].x, o.corner[2].x, o.corner[3].x});
+    const auto [top, bottom] = std::minmax({o.corner[0].y, o.corner[1].y, o.corner[2].y, o.corner[3].y});
+    return std::abs(left - expected.left) <= slack && std::abs(top - expected.top) <= slack &&
+           std::abs(right - expected.right) <= slack && std::abs(bottom - expected.bottom) <= slack;
 }
 
 // Every pixel of the screen.
 std::vector<uint32_t> Screen() {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    uint32_t* bits = nullptr;
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY), GdiFlush();
+    std::vector<uint32_t> pixels(bits, bits + static_cast<size_t>(width) * height);
+    SelectObject(memory, previous), DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
     return pixels;
 }
 
@@ -69,7 +65,8 @@ TEST(Zoom, FramesGrowTurningHalfARevolutionAndShrinkToTheCentre) {
     const std::vector<ZoomOutline> opening = ZoomDialogOpenFrames(dialog);
     DestroyWindow(dialog);
     ASSERT_EQ(opening.size(), frames.size());
-    for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(std::memcmp(&opening[i], &frames[i], sizeof frames[i]), 0) << i;
+    for (size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(std::memcmp(&opening[i], &frames[i], sizeof frames[i]), 0) << i;
 }
 
 TEST(Zoom, BothAnimationsLeaveEveryPixelAsItWas) {

@@ -19,10 +19,8 @@ constexpr COLORREF kWipe = RGB(90, 0, 0);
 // A shown popup at the top of the screen, of its own class, whose background is kBackground.
 struct Canvas {
     Canvas(int width, int height, const char* name = "LightsTestCanvas") {
-        WNDCLASSA wc{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), 0, 0, CreateSolidBrush(kBackground), 0, name};
-        if (!RegisterClassA(&wc)) DeleteObject(wc.hbrBackground);
-        hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, "", WS_POPUP, 0, 0, width, height, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+        hwnd = testenv::MakeWindow(name, WS_POPUP, {0, 0, width, height}, DefWindowProcA,
+                                   WS_EX_TOPMOST | WS_EX_TOOLWINDOW, CreateSolidBrush(kBackground));
         ShowWindow(hwnd, SW_SHOWNOACTIVATE), Fill({0, 0, width, height}, kBackground);
     }
     ~Canvas() { DestroyWindow(hwnd); }

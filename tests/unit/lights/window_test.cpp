@@ -34,9 +34,8 @@ TEST_F(LightsTest, BulbCountAndOwnWindowColours) {
     Canvas bar(64, 40, "LightsTestBar");
     for (const auto& c : cases) {
         settings.BackColor = c.backColor, ownWindow = bar.hwnd, ApplyOwnWindowColor();
-        LOGBRUSH brush{};
-        GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(bar.hwnd, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
-        EXPECT_EQ(std::vector<COLORREF>({OwnWindowBackColor(c.backColor), brush.lbColor, bar.Pixel(5, 5)}),
+        const COLORREF brush = testenv::ClassBrushColour(bar.hwnd);
+        EXPECT_EQ(std::vector<COLORREF>({OwnWindowBackColor(c.backColor), brush, bar.Pixel(5, 5)}),
                   std::vector<COLORREF>(3, c.colour)) << c.backColor;
     }
 }

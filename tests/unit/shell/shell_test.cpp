@@ -2,6 +2,8 @@
 // rules, docking, the shell's notifications, and both over the program's life.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/app.h"
@@ -11,25 +13,17 @@
 #include "lights/light_string.h"
 #include "shell/appbar.h"
 #include "shell/tray.h"
-#include "support/dialog_catcher.h"
 #include "support/test_env.h"
 
 namespace {
-
-HWND MakeWindow(const char* cls, WNDPROC proc) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.lpszClassName = cls;
-    RegisterClassA(&wc);  // fails harmlessly once registered
-    return CreateWindowExA(WS_EX_TOOLWINDOW, cls, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-}
 
 // A hidden stand-in main window that records the commands and closes it receives. A popup
 // menu it owns is noted when it opens, then closed by typing `menuKey`, or Escape when 0.
 struct Recorder {
     static LRESULT CALLBACK Proc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<Recorder*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-        if (self && (message == WM_COMMAND || message == WM_SYSCOMMAND)) return self->got.push_back({message, wParam}), 0;
+        if (self && (message == WM_COMMAND || message == WM_SYSCOMMAND))
+            return self->got.push_back({message, wParam}), 0;
         if (self && message == WM_CLOSE) return ++self->closes, 0;
         if (self && message == WM_INITMENUPOPUP) {
             self->menus.push_back(reinterpret_cast<HMENU>(wParam));
@@ -40,7 +34,7 @@ struct Recorder {
     }
     Recorder() { SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)), mainWindow = hwnd; }
     ~Recorder() { DestroyWindow(hwnd), mainWindow = nullptr; }
-    HWND hwnd = MakeWindow("lmkShellTestRecorder", Proc);
+    HWND hwnd = testenv::MakeWindow("lmkShellTestRecorder", WS_POPUP, {0, 0, 10, 10}, Proc, WS_EX_TOOLWINDOW);
     std::vector<std::pair<UINT, WPARAM>> got;
     std::vector<HMENU> menus;
     int closes = 0;
@@ -58,7 +52,7 @@ struct ProbeBar {
         return SHAppBarMessage(message, &data), data.rc;
     }
     LONG QueryTop() { return Send(ABM_QUERYPOS, nullptr).top; }  // of what the shell offers at the top
-    HWND hwnd = MakeWindow("lmkShellTestProbe", DefWindowProcA);
+    HWND hwnd = testenv::MakeWindow("lmkShellTestProbe", WS_POPUP, {0, 0, 10, 10}, DefWindowProcA);
 };
 
 RECT WindowRect(HWND window) { RECT r{}; return GetWindowRect(window, &r), r; }
@@ -77,27 +71,15 @@ TEST(Tray, RecordAsAddedAndDeletedAndTheMenu) {
     const NOTIFYICONDATAA add = TrayRecord(owner, TrayAction::Add), remove = TrayRecord(owner, TrayAction::Delete);
     for (const NOTIFYICONDATAA* r : {&add, &remove})
         EXPECT_TRUE(r->cbSize == NOTIFYICONDATAA_V1_SIZE && r->hWnd == owner && r->uID == 4762);
-    EXPECT_EQ(add.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_EQ(remove.uFlags, 0u);
-    EXPECT_EQ(add.uCallbackMessage, 1125u);
+    EXPECT_EQ(std::tuple(add.uFlags, remove.uFlags, add.uCallbackMessage, std::string(add.szTip)),
+              std::tuple(UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP), 0u, 1125u, std::string("Lumenkin")));
     EXPECT_TRUE(add.hIcon && add.hIcon == trayIcon);
-    EXPECT_STREQ(add.szTip, "Lumenkin");
-    const struct { UINT id; const char* text; } items[] = {
-        {1004, "* LUMENKIN v2.0 *"}, {0, ""}, {1000, "&About Lumenkin..."}, {1001, "&Options..."}, {0, ""},
-        {1003, "&Remove Lights"}};
-    for (bool open : {false, true}) {
+    for (bool open : {false, true}) {   // Options is greyed while its dialog is open
         optionsOpen = open;
         HMENU menu = TrayBuildMenu();
-        ASSERT_EQ(GetMenuItemCount(menu), 6);
-        for (int i = 0; i < 6; ++i) {
-            const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
-            char text[64] = "";
-            GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-            EXPECT_EQ(GetMenuItemID(menu, i), items[i].id);
-            EXPECT_STREQ(text, items[i].text);
-            EXPECT_EQ((state & MF_SEPARATOR) != 0, items[i].id == 0);
-            EXPECT_EQ(items[i].id && (state & MF_GRAYED), i == 0 || (i == 3 && open)) << i;
-        }
+        EXPECT_EQ(testenv::MenuItems(menu), (std::vector<std::string>{"1004 * LUMENKIN v2.0 * grey", "-",
+                  "1000 &About Lumenkin...", open ? "1001 &Options... grey" : "1001 &Options...", "-",
+                  "1003 &Remove Lights"}));
         DestroyMenu(menu);
     }
     optionsOpen = false;
@@ -123,8 +105,6 @@ TEST(Tray, MouseRulesAndMenuCommands) {
     for (HMENU menu : rec.menus) EXPECT_FALSE(IsMenu(menu));
 }
 
-namespace {
-
 // The bar, created below another bar that holds the top 20 pixels, with a recorder as main window.
 class AppBarTest : public ::testing::Test {
 protected:
@@ -142,17 +122,13 @@ protected:
     HWND bar = nullptr;
 };
 
-}  // namespace
-
 TEST_F(AppBarTest, WindowAndDockingOnEverySide) {
-    char name[32] = "";
-    GetClassNameA(bar, name, sizeof name);
-    EXPECT_STREQ(name, "lmkAppBarwClass");
     EXPECT_EQ(GetClassLongPtrA(bar, GCL_STYLE), CS_DBLCLKS);
     EXPECT_EQ(GetWindowLongA(bar, GWL_STYLE) & (WS_CHILD | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE), WS_CHILD);
     EXPECT_TRUE(IsTopmost(bar) && WindowRect(bar) == strip);
     const struct { int side; RECT docked; } sides[] = {
-        {kSideLeft, {0, 20, 32, h}}, {kSideTop, strip}, {kSideRight, {w - 32, 20, w, h}}, {kSideBottom, {0, h - 32, w, h}}};
+        {kSideLeft, {0, 20, 32, h}}, {kSideTop, strip}, {kSideRight, {w - 32, 20, w, h}},
+        {kSideBottom, {0, h - 32, w, h}}};
     for (const auto& s : sides) {
         EXPECT_TRUE(AppBarDockedRect(s.side) == s.docked) << s.side;
         EXPECT_NE(AppBarSetSide(s.side), 0u);
@@ -194,16 +170,15 @@ TEST_F(AppBarTest, MessagesAndCommands) {
     settings.Zoom = 0;
     settings.BackColor = 5;
     EXPECT_EQ(Send(WM_LBUTTONDBLCLK, 0), 1);
-    LOGBRUSH brush{};
-    GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(bar, GCLP_HBRBACKGROUND)), sizeof brush, &brush);
-    EXPECT_EQ(brush.lbColor, RGB(0, 0, 127));
+    EXPECT_EQ(testenv::ClassBrushColour(bar), RGB(0, 0, 127));
     EXPECT_EQ(Send(WM_CLOSE, 0), 1);
     EXPECT_EQ(Send(WM_COMMAND, kCmdRemoveLights), 1);
     PostMessageA(bar, WM_CHAR, 'x', 0);  // read by the context menu: "E&xit Lumenkin"
     EXPECT_EQ(Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar), MAKELPARAM(40, 10)), 1);
     EXPECT_EQ(recorder.closes, 3);
     const struct { WPARAM command; const char* opens; HWND owner; } rows[] = {
-        {1000, "About Lumenkin...", recorder.hwnd}, {1008, "Select Background Color", recorder.hwnd}, {1001, "Options", bar}};
+        {1000, "About Lumenkin...", recorder.hwnd}, {1008, "Select Background Color", recorder.hwnd},
+        {1001, "Options", bar}};
     for (const auto& r : rows) {
         const testenv::CaughtDialog opened = testenv::DialogOpenedBy([&] { Send(WM_COMMAND, r.command); });
         EXPECT_TRUE(opened.caption == r.opens && opened.owner == r.owner) << r.command;
