@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "dialogs/options_dlg.h"
 
 namespace testenv {
 
@@ -99,6 +100,32 @@ Spine::~Spine() {
         DispatchMessageA(&msg);
     }
     RemoveIni();
+}
+
+namespace {
+BoxAnswerer* answerer = nullptr;
+}
+
+BoxAnswerer::BoxAnswerer()
+    : timer_(SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
+          HWND box = GetActiveWindow();
+          if (!answerer || !box || box == optionsDialog || box == answerer->keep) return;
+          if (!IsWindowVisible(box) || !IsWindowEnabled(box)) return;
+          char caption[128] = "";
+          char text[256] = "";
+          GetWindowTextA(box, caption, sizeof caption);
+          GetDlgItemTextA(box, 0xFFFF, text, sizeof text);   // a message box's text
+          answerer->seen.push_back(std::string(caption) + "|" + text);
+          if (answerer->tick) CheckDlgButton(box, answerer->tick, BST_CHECKED);
+          EnableWindow(box, FALSE);   // answered once; the OK below ends it
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+      })) {
+    answerer = this;
+}
+
+BoxAnswerer::~BoxAnswerer() {
+    KillTimer(nullptr, timer_);
+    answerer = nullptr;
 }
 
 }  // namespace testenv

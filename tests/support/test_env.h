@@ -48,6 +48,23 @@ private:
     bool ok_ = false;
 };
 
+// While it lives, answers with OK each box that shows modally in this thread (the active
+// window, unless it is the open Options dialog or `keep`), ticking box `tick` in it first
+// when set, and notes it in `seen` as "caption|text".
+class BoxAnswerer {
+public:
+    BoxAnswerer();
+    ~BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    std::vector<std::string> seen;
+    int tick = 0;
+    HWND keep = nullptr;
+
+private:
+    UINT_PTR timer_;
+};
+
 struct CaughtDialog {
     std::string caption;    // empty when no dialog opened
     HWND owner = nullptr;

@@ -54,26 +54,6 @@ struct MidiFiles {
     }
 };
 
-// A timer that answers each modal box of this thread but the Options dialog with OK, ticking `tick` first.
-struct Answerer {
-    int tick = 0;
-    Strings seen;
-    static inline Answerer* active = nullptr;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
-        HWND box = GetActiveWindow();
-        if (!box || box == optionsDialog || !IsWindowVisible(box) || !IsWindowEnabled(box)) return;
-        active->seen.push_back(Text(box) + "|" + Text(GetDlgItem(box, 0xFFFF)));
-        CheckDlgButton(box, active->tick, BST_CHECKED);
-        EnableWindow(box, FALSE);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    Answerer() { active = this; }
-    ~Answerer() {
-        KillTimer(nullptr, timer);
-        active = nullptr;
-    }
-};
-
 // A started program with the Options dialog open modelessly (no zoom, no sound); an unexpected box fails the test.
 class OptionsTest : public ::testing::Test {
 protected:
@@ -112,7 +92,7 @@ protected:
     }
     HWND dialog = nullptr;
     std::unique_ptr<testenv::Spine> spine;
-    Answerer boxes;
+    testenv::BoxAnswerer boxes;
 };
 
 // Each box and the key it stands for; "&More Lights" shows NotSoMany's opposite.

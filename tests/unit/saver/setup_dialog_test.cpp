@@ -10,20 +10,7 @@
 #include "dialogs/context_tips.h"
 #include "resource.h"
 #include "saver/saver_setup_dlg.h"
-
-static std::vector<std::string> boxes;   // "caption|text" of each message box answered with OK
-
-static void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND box, LPARAM) CALLBACK -> BOOL {
-        char text[128] = "", caption[64] = "";
-        if (!GetWindow(box, GW_OWNER) || !IsWindowVisible(box) || !GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
-            return TRUE;   // not a message box: those have an owner and their text in static 0xFFFF
-        GetWindowTextA(box, caption, sizeof caption);
-        boxes.push_back(std::string(caption) + "|" + text);
-        EndDialog(box, IDOK);
-        return TRUE;
-    }, 0);
-}
+#include "support/test_env.h"
 
 static std::string Text(HWND dialog, int id) {
     char text[256] = "";
@@ -54,12 +41,12 @@ TEST(SetupDialog, ShowsTheSettingsAndStoresThemOnlyOnOkWithADelayOf1To60) {
         SetDlgItemTextA(dialog, IDC_SSSETUP_DELAY, row.typed);
         SetDlgItemTextA(dialog, IDC_SSSETUP_MESSAGE, "Happy Holidays to all of you, and a good new year");
         SetFocus(GetDlgItem(dialog, IDOK));
-        boxes.clear();
-        const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerBoxes);
+        testenv::BoxAnswerer boxes;
+        boxes.keep = dialog;
         SendMessageA(dialog, WM_COMMAND, row.end, (LPARAM)GetDlgItem(dialog, row.end));
-        KillTimer(nullptr, timer);
         const bool stored = row.minutes != 0, refused = !stored && row.end == IDOK;
-        EXPECT_EQ(boxes, std::vector<std::string>(refused, "Lumenkin v2.1|Timeout must be between 1 and 60 minutes."));
+        const std::string refusal = "Lumenkin v2.1|Timeout must be between 1 and 60 minutes.";
+        EXPECT_EQ(boxes.seen, std::vector<std::string>(refused, refusal));
         EXPECT_TRUE(settings.SSDelay == (stored ? row.minutes : 5) && IsWindowVisible(dialog) == refused) << row.typed;
         for (const auto& check : checks) EXPECT_EQ(*check.setting, (&check == &checks[row.on]) != stored) << row.typed;
         EXPECT_STREQ(settings.SSMsg, stored ? "Happy Holidays to all of you, a" : "Merry") << "cut to 31 characters";

@@ -29,7 +29,6 @@ const int firstAliasCounter = midiAliasCounter;
 const char* const kSongs[] = {"alpha.mid", "beta.mid", "gamma.mid"};
 Strings commands;
 Strings texts;
-Strings boxes;
 std::vector<Call> sounds;
 UINT devices = 0;
 HWND notify = nullptr;
@@ -65,18 +64,6 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Answers each message box with OK and records it as "caption|text".
-void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
-    char caption[64] = "";
-    char text[128] = "";
-    HWND box = GetActiveWindow();
-    if (!IsWindowEnabled(box) || !GetWindowTextA(box, caption, sizeof caption)) return;
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    boxes.push_back(std::string(caption) + "|" + text);
-    EnableWindow(box, FALSE);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 // Three songs beside the program, winmm recorded, a window standing in for the main window and the Options dialog,
 // message boxes answered; a box the test did not take fails it.
 class Player : public ::testing::Test {
@@ -97,8 +84,7 @@ protected:
     }
     void TearDown() override {
         MIDIStop();
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(boxes, Strings{});
+        EXPECT_EQ(boxes.seen, Strings{});
         winmm = saved;
         DestroyWindow(window);
         optionsDialog = nullptr;
@@ -112,7 +98,7 @@ protected:
     }
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     WinmmCalls saved = winmm;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, Answer);
+    testenv::BoxAnswerer boxes;
 };
 
 TEST_F(Player, CommandStringsAliasesDeviceAndGuards) {
@@ -152,7 +138,7 @@ TEST_F(Player, CommandStringsAliasesDeviceAndGuards) {
         EXPECT_FALSE(MIDIStart(window, name)) << state;
         bPlaying = bClosing = false;
         const std::string box = "Lumenkin v2.1|MIDIStart called while still " + std::string(state);
-        EXPECT_EQ(std::exchange(boxes, {}), *state ? Strings{box} : Strings{}) << state;
+        EXPECT_EQ(std::exchange(boxes.seen, {}), *state ? Strings{box} : Strings{}) << state;
     }
     EXPECT_EQ(commands, want);
     EXPECT_EQ(midiAliasCounter, n + 3);
