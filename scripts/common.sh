@@ -89,3 +89,25 @@ make_package() {
   rm -rf "$out"
   echo "$BUILD_DIR/${zip##*/}"
 }
+
+# configure DIR TOOLCHAIN [ARGS...]: CMake keeps the compilers a tree was first made with,
+# so a tree made with other toolchain files is configured afresh.
+configure() {
+  local dir=$1 toolchain=$2 sum
+  shift 2
+  sum=$(md5sum <"$toolchain")
+  if [ -f "$dir/CMakeCache.txt" ] && [ "$(cat "$dir/.toolchain-sum" 2>/dev/null)" != "$sum" ]; then
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+  fi
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
+  echo "$sum" >"$dir/.toolchain-sum"
+}
+
+# build_bench TARGET: one benchmark program of the 64-bit tree (built only when asked for).
+build_bench() {
+  ensure_packages
+  ensure_prefix "$BUILD_DIR/wine-build"   # the art generators run through Wine while building
+  configure "$BUILD_DIR" "$ROOT/cmake/mingw-x86_64.cmake"
+  cmake --build "$BUILD_DIR" -j "$(nproc)" --target "$1" >/dev/null
+  wineserver -k 2>/dev/null || true
+}
